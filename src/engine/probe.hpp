@@ -1,0 +1,28 @@
+// Pair probing: tests a new colour x against a pair of colours whose opening scored one hit,
+// as the guess (x, second colour, first colour, x).
+#pragma once
+
+#include "game/draws.hpp"
+#include "game/state.hpp"
+
+namespace codebreaker {
+
+// Produces the probe of the current attempt (4 <= attempt < n1 + 4) and records its pair in
+// basisAttempt. Returns false, having set nothing, when no probe can be made: pairList is empty
+// (only the deduced group scored one hit; no draw is made), or no colour is admissible at
+// position 0 for the drawn pair (the pair's draw was made). The caller then plays a random guess.
+bool generateProbe(GameState& state, DrawSource& draws);
+
+// Probe evaluation for attempts 4 to 7: removes the basis pair's share from the attempt's
+// groupRows row, caps it again, and when nothing is left of the score strikes the colours the
+// row still holds once. The trace of the row differences must be printed before this runs.
+void evaluateProbe(GameState& state);
+
+// True when pair resolution applies to the current attempt: attempt 4 was a real probe.
+bool pairResolutionDue(const GameState& state);
+
+// Pair resolution after the first probe: takes the probe colour r2 out of the row of its own
+// opening group r3 and, when that group's score falls to 0, strikes the group's other colour.
+void resolvePair(GameState& state);
+
+}  // namespace codebreaker

@@ -1,0 +1,25 @@
+#include "engine/random_guess.hpp"
+
+namespace codebreaker {
+
+bool randomGuessPossible(const GameState& state) {
+  for (std::size_t p = 0; p < codeLength; ++p) {
+    bool any = false;
+    for (const auto& colourRow : state.possibleGrid) any = any || colourRow[p] == 1;
+    if (!any) return false;
+  }
+  return true;
+}
+
+void drawRandomGuess(GameState& state, DrawSource& draws) {
+  for (std::size_t p = 0; p < codeLength; ++p) {
+    std::int32_t colour = drawColour(draws);
+    while (state.possibleGrid[row(colour)][p] != 1) colour = drawColour(draws);
+    ++state.randomTally[row(colour)];
+    state.candidate[p] = colour;
+  }
+  state.guess = state.candidate;
+  for (std::size_t p = 0; p < codeLength; ++p) ++state.usageGrid[row(state.guess[p])][p];
+}
+
+}  // namespace codebreaker
