@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,16 @@ class ScriptedDraws final : public DrawSource {
   std::size_t used_ = 0;
   unsigned fallback_ = 1;
   bool ranOut_ = false;
+};
+
+// An endless reproducible stream for games whose exact draws do not matter.
+class SeededDraws final : public DrawSource {
+ public:
+  explicit SeededDraws(unsigned seed) : engine_(seed) {}
+  int next() override { return static_cast<int>(engine_() & 0x7fffffffU); }
+
+ private:
+  std::mt19937 engine_;
 };
 
 // The draws that make drawColour() return each colour of `code` in turn.

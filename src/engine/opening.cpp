@@ -16,9 +16,9 @@ void deduceLastGroup(GameState& state) {
   GroupRow& deduced = state.groupRows[deducedGroup];
   deduced[colour7] = 2;
   deduced[colour8] = 2;
-  deduced[groupScoreColumn] = codeLength - (state.groupRows[0][groupScoreColumn] +
-                                            state.groupRows[1][groupScoreColumn] +
-                                            state.groupRows[2][groupScoreColumn]);
+  deduced[groupScoreColumn] =
+      codeLength - (state.groupRows[0][groupScoreColumn] + state.groupRows[1][groupScoreColumn] +
+                    state.groupRows[2][groupScoreColumn]);
   if (deduced[groupScoreColumn] == 0) {
     strikeEverywhere(state, 7);
     strikeEverywhere(state, 8);

@@ -7,8 +7,8 @@ namespace codebreaker {
 
 // The score of one guess together with the working counts that the trace shows.
 struct ScoreDetail {
-  Code guessRemainder{};   // the guess with its exact hits blanked to 0
-  Code secretRemainder{};  // the hidden code with the same positions blanked
+  Code guessRemainder{};     // the guess with its exact hits blanked to 0
+  Code secretRemainder{};    // the hidden code with the same positions blanked
   ColourRow matchCounts{};   // colour-only matches per colour
   ColourRow secretCounts{};  // colours of secretRemainder
   std::int32_t R = 0;        // exact hits

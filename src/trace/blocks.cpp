@@ -27,7 +27,9 @@ void grid(TraceWriter& out, const ColourGrid& rows) {
   }
 }
 
-std::size_t rowsSoFar(const GameState& state) { return static_cast<std::size_t>(state.attempt) + 1; }
+std::size_t rowsSoFar(const GameState& state) {
+  return static_cast<std::size_t>(state.attempt) + 1;
+}
 
 }  // namespace
 

@@ -22,7 +22,7 @@ class TraceWriter {
 
   void text(std::string_view chars);
   void character(char c);
-  void number(std::int32_t value);  // "%d"
+  void number(std::int32_t value);        // "%d"
   void numberSpace(std::int32_t value) {  // "%d "
     number(value);
     character(' ');

@@ -1,1 +1,144 @@
+#include "game/driver.hpp"
+
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "support.hpp"
+
+namespace codebreaker {
+namespace {
+
+using testing::captureTrace;
+using testing::concat;
+using testing::drawsFor;
+using testing::ScriptedDraws;
+using testing::SeededDraws;
+
+TEST(Compare, ReportsTheFirstDifference) {
+  const struct {
+    Code lhs;
+    Code rhs;
+    int count;
+    int expected;
+  } cases[] = {
+      {{1, 2, 3, 4}, {1, 2, 3, 4}, 4, 0},
+      {{1, 2, 3, 4}, {1, 2, 3, 5}, 4, 1},  // only the last entry differs
+      {{9, 2, 3, 4}, {1, 2, 3, 4}, 4, 1},
+      {{1, 2, 3, 4}, {1, 2, 3, 5}, 3, 0},  // the difference lies past count
+      {{1, 2, 3, 4}, {5, 6, 7, 8}, 0, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(compare(c.lhs.data(), c.rhs.data(), c.count), c.expected)
+        << "count " << c.count << ", lhs[3] " << c.lhs[3] << ", rhs[3] " << c.rhs[3];
+  }
+}
+
+TEST(Driver, OutputStartsWithFourZerosAndTheFirstHeader) {
+  auto state = std::make_unique<GameState>();
+  ScriptedDraws draws(drawsFor({7, 8, 7, 6}));
+  const std::string trace = captureTrace([&](TraceWriter& out) {
+    startGame(*state, draws, out);
+    playAttempt(*state, draws, out);
+  });
+  EXPECT_EQ(trace.substr(0, 23), "0000\nTentative 1   0000");
+  EXPECT_EQ(state->secret, (Code{7, 8, 7, 6}));
+}
+
+TEST(Driver, ChosenSecretStillConsumesTheFourDrawsOfTheCode) {
+  auto state = std::make_unique<GameState>();
+  ScriptedDraws draws({0, 1, 2, 3, 99});
+  TraceWriter silent(nullptr);
+  const Code chosen{8, 8, 8, 8};
+  startGame(*state, draws, silent, &chosen);
+  EXPECT_EQ(state->secret, chosen);
+  EXPECT_EQ(draws.used(), 4U);
+}
+
+// A stream that always draws (1, 1, 1, 7) against (1, 1, 1, 1) never finds the code: R = 3
+// strikes nothing, so the same wrong guess comes back until the tables are full.
+TEST(Driver, GameThatFillsTheTablesEndsWithTheLossLine) {
+  auto state = std::make_unique<GameState>();
+  ScriptedDraws draws(drawsFor({1, 1, 1, 1}), {0, 0, 0, 6});
+  TraceWriter silent(nullptr);
+  startGame(*state, draws, silent);
+  while (state->attempt < maxAttempts - 1) {
+    ASSERT_EQ(playAttempt(*state, draws, silent), AttemptResult::ongoing);
+  }
+  const std::string lastAttempt = captureTrace([&](TraceWriter& out) {
+    EXPECT_EQ(playAttempt(*state, draws, out), AttemptResult::ongoing);
+  });
+  EXPECT_EQ(lastAttempt.substr(0, 19), "\nTentative 1000   0");
+  EXPECT_EQ(lastAttempt.substr(lastAttempt.size() - 15), "00000000  3R 0B");
+
+  const std::string end = captureTrace(
+      [&](TraceWriter& out) { EXPECT_EQ(playAttempt(*state, draws, out), AttemptResult::lost); });
+  EXPECT_EQ(end, "\nDommage, vous avez perdu");
+  EXPECT_EQ(state->attempt, maxAttempts);
+}
+
+TEST(Driver, GameOutcomeOfALostGameCountsTheGuessesPlayed) {
+  auto state = std::make_unique<GameState>();
+  ScriptedDraws draws(drawsFor({1, 1, 1, 1}), {0, 0, 0, 6});
+  TraceWriter silent(nullptr);
+  const GameOutcome outcome = playGame(*state, draws, silent);
+  EXPECT_FALSE(outcome.won);
+  EXPECT_EQ(outcome.guesses, maxAttempts - 1);
+}
+
+// When a position has no possible colour left, no random guess can be drawn: the game ends
+// after the header, without consuming a draw.
+TEST(Driver, RandomGuessWithNoPossibleColourEndsTheGameAfterTheHeader) {
+  auto state = std::make_unique<GameState>();
+  ScriptedDraws draws(drawsFor({1, 2, 3, 4}));
+  TraceWriter silent(nullptr);
+  startGame(*state, draws, silent);
+  state->attempt = 9;
+  state->skippedCount = 1;
+  for (auto& colourRow : state->possibleGrid) colourRow[2] = 0;
+  const std::string trace = captureTrace(
+      [&](TraceWriter& out) { EXPECT_EQ(playAttempt(*state, draws, out), AttemptResult::lost); });
+  EXPECT_EQ(trace, "\nTentative 10   \nDommage, vous avez perdu");
+  EXPECT_EQ(draws.used(), 4U);
+}
+
+// (1, 1, 2, 7): the first opening scores 3 and the deduced group 1, so n1 = 1 while pairList
+// is empty. The probe that is due becomes a random guess, with no draw for a pair, and pair
+// resolution has no probe to resolve.
+TEST(Driver, ProbeDueWithAnEmptyPairListIsARandomGuess) {
+  auto state = std::make_unique<GameState>();
+  ScriptedDraws draws(concat(drawsFor({1, 1, 2, 7}), drawsFor({1, 1, 2, 7})));
+  TraceWriter silent(nullptr);
+  const GameOutcome outcome = playGame(*state, draws, silent);
+  EXPECT_TRUE(outcome.won);
+  EXPECT_EQ(outcome.guesses, 4);
+  EXPECT_EQ(draws.used(), 8U);
+  EXPECT_EQ(state->n1, 1);
+  EXPECT_EQ(state->a, 0);
+  EXPECT_EQ(state->basisAttempt, (FourRow{-1, -1, -1, -1}));
+  EXPECT_EQ(state->randomTally, (ColourRow{2, 1, 0, 0, 0, 0, 1, 0}));
+  EXPECT_EQ(state->r2, 0);
+  EXPECT_EQ(state->r3, 0);
+}
+
+// Every hidden code, with several draw streams: no rule may strike a colour of the code, so
+// every game ends won, well inside the tables.
+TEST(Driver, EveryHiddenCodeIsFound) {
+  auto state = std::make_unique<GameState>();
+  TraceWriter silent(nullptr);
+  int longest = 0;
+  for (unsigned seed : {1U, 2U, 3U}) {
+    for (int n = 0; n < 4096; ++n) {
+      const Code code{n / 512 + 1, n / 64 % 8 + 1, n / 8 % 8 + 1, n % 8 + 1};
+      SeededDraws draws(seed * 4096U + static_cast<unsigned>(n));
+      const GameOutcome outcome = playGame(*state, draws, silent, &code);
+      ASSERT_TRUE(outcome.won) << "code " << code[0] << code[1] << code[2] << code[3];
+      longest = std::max(longest, outcome.guesses);
+    }
+  }
+  EXPECT_LT(longest, 400);
+}
+
+}  // namespace
+}  // namespace codebreaker
