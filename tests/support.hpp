@@ -30,8 +30,8 @@ class ScriptedDraws final : public DrawSource {
     return static_cast<int>((fallback_ >> 16) & 0x7fffU);
   }
 
-  std::size_t used() const { return used_; }
-  bool ranOut() const { return ranOut_; }
+  [[nodiscard]] std::size_t used() const { return used_; }
+  [[nodiscard]] bool ranOut() const { return ranOut_; }
 
  private:
   std::vector<int> script_;

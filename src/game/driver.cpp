@@ -1,5 +1,6 @@
 #include "game/driver.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/opening.hpp"
@@ -51,7 +52,8 @@ int compare(const std::int32_t* lhs, const std::int32_t* rhs, int count) {
 void startGame(GameState& state, DrawSource& draws, TraceWriter& out, const Code* chosenSecret) {
   resetState(state);
   printStart(out, state);
-  for (std::int32_t& colour : state.secret) colour = drawColour(draws);
+  // Positions 0 to 3 in order: these are the first four draws of the game.
+  std::generate(state.secret.begin(), state.secret.end(), [&draws] { return drawColour(draws); });
   if (chosenSecret != nullptr) state.secret = *chosenSecret;
   state.attempt = 0;
 }

@@ -65,7 +65,7 @@ struct GameState {
 
   static constexpr ColourGrid allPossible() {
     ColourGrid grid{};
-    for (auto& row : grid) row.fill(1);
+    for (auto& colourRow : grid) colourRow.fill(1);
     return grid;
   }
 };

@@ -18,7 +18,7 @@ class TraceWriter {
   ~TraceWriter() { flush(); }
 
   // False for a silent writer, and once a write has failed: nothing more is formatted then.
-  bool enabled() const { return out_ != nullptr && !failed_; }
+  [[nodiscard]] bool enabled() const { return out_ != nullptr && !failed_; }
 
   void text(std::string_view chars);
   void character(char c);
@@ -32,8 +32,8 @@ class TraceWriter {
   // Hands the buffered bytes to the stream and flushes it. Returns false if any write of this
   // writer has failed; errorNumber() then holds the errno of the first failure.
   bool flush();
-  bool failed() const { return failed_; }
-  int errorNumber() const { return errorNumber_; }
+  [[nodiscard]] bool failed() const { return failed_; }
+  [[nodiscard]] int errorNumber() const { return errorNumber_; }
 
  private:
   static constexpr std::size_t capacity = 16384;
