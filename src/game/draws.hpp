@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "game/state.hpp"
+
 namespace codebreaker {
 
 // A stream of pseudo-random draws. Every draw the engine makes is one call of `next`, reduced
@@ -23,6 +25,6 @@ class StdRandDraws final : public DrawSource {
 };
 
 // Draws a colour, 1 to 8, from one draw.
-std::int32_t drawColour(DrawSource& draws);
+inline std::int32_t drawColour(DrawSource& draws) { return draws.next() % colourCount + 1; }
 
 }  // namespace codebreaker

@@ -1,13 +1,14 @@
 #include "trace/writer.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 
 namespace codebreaker {
 
-void TraceWriter::text(std::string_view chars) {
-  while (enabled() && !chars.empty()) {
+void TraceWriter::appendLongText(std::string_view chars) {
+  while (!chars.empty()) {
     if (used_ == capacity) writeOut();
     const std::size_t n = std::min(chars.size(), capacity - used_);
     std::memcpy(buffer_.data() + used_, chars.data(), n);
@@ -16,21 +17,9 @@ void TraceWriter::text(std::string_view chars) {
   }
 }
 
-void TraceWriter::character(char c) {
-  if (!enabled()) return;
-  makeRoom(1);
-  buffer_[used_++] = c;
-}
-
-void TraceWriter::number(std::int32_t value) {
-  if (!enabled()) return;
-  makeRoom(longestNumber);
+void TraceWriter::appendWideNumber(std::int32_t value) {
   char* const begin = buffer_.data() + used_;
   used_ += static_cast<std::size_t>(std::to_chars(begin, begin + longestNumber, value).ptr - begin);
-}
-
-void TraceWriter::makeRoom(std::size_t bytes) {
-  if (capacity - used_ < bytes) writeOut();
 }
 
 void TraceWriter::writeOut() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace codebreaker {
@@ -20,9 +21,30 @@ class TraceWriter {
   // False for a silent writer, and once a write has failed: nothing more is formatted then.
   [[nodiscard]] bool enabled() const { return out_ != nullptr && !failed_; }
 
-  void text(std::string_view chars);
-  void character(char c);
-  void number(std::int32_t value);        // "%d"
+  // The appenders below are inline and check only for room: almost every number of the trace
+  // is a single digit, and a game writes thousands of them. A silent or failed writer still
+  // accepts bytes and discards them at the next write-out; the blocks skip their work entirely
+  // when enabled() is false.
+  void text(std::string_view chars) {
+    if (chars.size() <= shortText && shortText <= capacity - used_) {
+      std::memcpy(buffer_.data() + used_, chars.data(), chars.size());
+      used_ += chars.size();
+    } else {
+      appendLongText(chars);
+    }
+  }
+  void character(char c) {
+    if (used_ == capacity) writeOut();
+    buffer_[used_++] = c;
+  }
+  void number(std::int32_t value) {  // "%d"
+    if (capacity - used_ < longestNumber) writeOut();
+    if (static_cast<std::uint32_t>(value) < 10U) {
+      buffer_[used_++] = static_cast<char>('0' + value);
+    } else {
+      appendWideNumber(value);
+    }
+  }
   void numberSpace(std::int32_t value) {  // "%d "
     number(value);
     character(' ');
@@ -39,12 +61,15 @@ class TraceWriter {
   static constexpr std::size_t capacity = 16384;
   // Room for the longest single item: a minus sign and ten digits.
   static constexpr std::size_t longestNumber = 11;
+  // The trace's fixed texts are all shorter than this; longer ones take the looping path.
+  static constexpr std::size_t shortText = 64;
 
-  void makeRoom(std::size_t bytes);
+  void appendLongText(std::string_view chars);
+  void appendWideNumber(std::int32_t value);
   void writeOut();
 
   std::FILE* out_;
-  std::array<char, capacity> buffer_{};
+  std::array<char, capacity> buffer_;  // not cleared: only bytes below used_ are read
   std::size_t used_ = 0;
   bool failed_ = false;
   int errorNumber_ = 0;
