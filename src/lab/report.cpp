@@ -1,0 +1,237 @@
+#include "lab/report.hpp"
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdarg>
+#include <cstdio>
+#include <string_view>
+
+namespace codebreaker::lab {
+namespace {
+
+// printf-style, checked by the compiler; every caller formats well under the buffer's size.
+[[gnu::format(printf, 2, 3)]] void appendFormat(std::string& out, const char* format, ...) {
+  std::array<char, 128> buffer{};
+  std::va_list args;
+  va_start(args, format);
+  const int length = std::vsnprintf(buffer.data(), buffer.size(), format, args);
+  va_end(args);
+  if (length > 0) {
+    out.append(buffer.data(), std::min(static_cast<std::size_t>(length), buffer.size() - 1));
+  }
+}
+
+std::string optionalNumber(const std::optional<std::int32_t>& value) {
+  return value ? std::to_string(*value) : std::string("-");
+}
+
+std::string jsonNumber(const std::optional<std::int32_t>& value) {
+  return value ? std::to_string(*value) : std::string("null");
+}
+
+std::optional<double> gamesPerSecond(const RunReport& report) {
+  if (!(report.elapsedSeconds > 0.0)) return std::nullopt;
+  return static_cast<double>(report.histogram.games()) / report.elapsedSeconds;
+}
+
+void appendHeading(std::string& out, const RunReport& report) {
+  const std::uint64_t games = report.histogram.games();
+  if (report.kind == RunKind::stats) {
+    appendFormat(out, "stats: %" PRIu64 " games, seconds %" PRId64 " to %" PRId64 "\n", games,
+                 report.origin,
+                 report.origin + static_cast<std::int64_t>(games == 0 ? 0 : games - 1));
+  } else {
+    appendFormat(out, "sweep: %" PRIu64 " codes, seed %" PRId64 "\n", games, report.origin);
+  }
+}
+
+void appendFigures(std::string& out, const RunReport& report, const Summary& summary) {
+  appendFormat(out, "games    %" PRIu64 "\n", summary.games);
+  appendFormat(out, "won      %" PRIu64 "\n", summary.won);
+  appendFormat(out, "lost     %" PRIu64 "\n", summary.lost);
+  if (summary.mean) {
+    appendFormat(out, "mean     %.2f guesses\n", *summary.mean);
+  } else {
+    out += "mean     -\n";
+  }
+  out += "median   " + optionalNumber(summary.median) + "\n";
+  out += "p90      " + optionalNumber(summary.p90) + "\n";
+  out += "p99      " + optionalNumber(summary.p99) + "\n";
+  out += "max      " + optionalNumber(summary.max) + "\n";
+  if (const auto rate = gamesPerSecond(report)) {
+    appendFormat(out, "speed    %.0f games per second (%.3f s)\n", *rate, report.elapsedSeconds);
+  } else {
+    out += "speed    -\n";
+  }
+}
+
+void appendBar(std::string& out, std::string_view label, std::uint64_t count,
+               std::uint64_t largest) {
+  // Rounded up, so that a count of one still shows.
+  const std::uint64_t length =
+      largest == 0 ? 0 : (count * histogramBarWidth + largest - 1) / largest;
+  appendFormat(out, "%4.*s %9" PRIu64 " ", static_cast<int>(label.size()), label.data(), count);
+  out.append(static_cast<std::size_t>(length), '#');
+  out += '\n';
+}
+
+void appendHistogram(std::string& out, const GuessHistogram& histogram) {
+  const auto& won = histogram.won;
+  const auto tailBegin = won.begin() + histogramTail;
+  const auto firstUsed = std::find_if(won.begin(), won.end(), [](auto n) { return n != 0; });
+  if (firstUsed == won.end() && histogram.lost == 0) return;
+
+  std::uint64_t tail = 0;
+  for (auto it = tailBegin; it != won.end(); ++it) tail += *it;
+  std::int32_t lastLine = histogramTail - 1;
+  while (lastLine > 0 && won[static_cast<std::size_t>(lastLine)] == 0) --lastLine;
+  const std::int32_t firstLine = static_cast<std::int32_t>(firstUsed - won.begin());
+
+  std::uint64_t largest = std::max(tail, histogram.lost);
+  for (std::int32_t g = firstLine; g <= lastLine; ++g) {
+    largest = std::max(largest, won[static_cast<std::size_t>(g)]);
+  }
+
+  out += "\nguesses     games\n";
+  for (std::int32_t g = firstLine; g <= lastLine; ++g) {
+    appendBar(out, std::to_string(g), won[static_cast<std::size_t>(g)], largest);
+  }
+  if (tail != 0) appendBar(out, std::to_string(histogramTail) + "+", tail, largest);
+  if (histogram.lost != 0) appendBar(out, "lost", histogram.lost, largest);
+}
+
+void appendHardest(std::string& out, const std::vector<HardGame>& games) {
+  if (games.empty()) return;
+  out += "\nhardest codes\n";
+  for (const HardGame& game : games) {
+    appendFormat(out, "  %s %5" PRId32 " guesses%s\n", codeText(game.code).c_str(), game.guesses,
+                 game.won ? "" : " (lost)");
+  }
+}
+
+}  // namespace
+
+void GuessHistogram::add(bool gameWon, std::int32_t guesses) {
+  if (!gameWon) {
+    ++lost;
+    return;
+  }
+  ++won[static_cast<std::size_t>(std::clamp(guesses, 0, maxAttempts))];
+}
+
+std::uint64_t GuessHistogram::wonGames() const {
+  std::uint64_t total = 0;
+  for (const std::uint64_t n : won) total += n;
+  return total;
+}
+
+std::optional<std::int32_t> percentile(const GuessHistogram& histogram, int percent) {
+  const std::uint64_t total = histogram.wonGames();
+  if (total == 0) return std::nullopt;
+  const auto share = static_cast<std::uint64_t>(std::clamp(percent, 1, 100));
+  // ceil(share * total / 100) without the overflow of share * total for huge totals.
+  const std::uint64_t rank = total / 100 * share + (total % 100 * share + 99) / 100;
+  std::uint64_t seen = 0;
+  for (std::size_t g = 0; g < histogram.won.size(); ++g) {
+    seen += histogram.won[g];
+    if (seen >= rank) return static_cast<std::int32_t>(g);
+  }
+  return static_cast<std::int32_t>(histogram.won.size() - 1);
+}
+
+Summary summarise(const GuessHistogram& histogram) {
+  Summary summary;
+  summary.won = histogram.wonGames();
+  summary.lost = histogram.lost;
+  summary.games = summary.won + summary.lost;
+  if (summary.won == 0) return summary;
+
+  double guessTotal = 0.0;
+  for (std::size_t g = 0; g < histogram.won.size(); ++g) {
+    if (histogram.won[g] == 0) continue;
+    guessTotal += static_cast<double>(g) * static_cast<double>(histogram.won[g]);
+    summary.max = static_cast<std::int32_t>(g);
+  }
+  summary.mean = guessTotal / static_cast<double>(summary.won);
+  summary.median = percentile(histogram, 50);
+  summary.p90 = percentile(histogram, 90);
+  summary.p99 = percentile(histogram, 99);
+  return summary;
+}
+
+std::vector<HardGame> hardest(const std::vector<HardGame>& games, std::size_t count) {
+  std::vector<HardGame> ranked = games;
+  const auto harder = [](const HardGame& lhs, const HardGame& rhs) {
+    if (lhs.won != rhs.won) return !lhs.won;
+    return lhs.guesses > rhs.guesses;
+  };
+  const std::size_t kept = std::min(count, ranked.size());
+  std::stable_sort(ranked.begin(), ranked.end(), harder);
+  ranked.resize(kept);
+  return ranked;
+}
+
+std::string codeText(const Code& code) {
+  std::string text;
+  for (const std::int32_t colour : code) text += static_cast<char>('0' + colour);
+  return text;
+}
+
+std::string formatText(const RunReport& report) {
+  const Summary summary = summarise(report.histogram);
+  std::string out;
+  appendHeading(out, report);
+  appendFigures(out, report, summary);
+  appendHistogram(out, report.histogram);
+  if (report.kind == RunKind::sweep) appendHardest(out, report.hardest);
+  return out;
+}
+
+std::string formatJson(const RunReport& report) {
+  const Summary summary = summarise(report.histogram);
+  std::string out = "{";
+  if (report.kind == RunKind::stats) {
+    appendFormat(out, "\"command\":\"stats\",\"from\":%" PRId64, report.origin);
+  } else {
+    appendFormat(out, "\"command\":\"sweep\",\"seed\":%" PRId64, report.origin);
+  }
+  appendFormat(out, ",\"games\":%" PRIu64 ",\"won\":%" PRIu64 ",\"lost\":%" PRIu64, summary.games,
+               summary.won, summary.lost);
+  if (summary.mean) {
+    appendFormat(out, ",\"mean\":%.2f", *summary.mean);
+  } else {
+    out += ",\"mean\":null";
+  }
+  out += ",\"median\":" + jsonNumber(summary.median);
+  out += ",\"p90\":" + jsonNumber(summary.p90);
+  out += ",\"p99\":" + jsonNumber(summary.p99);
+  out += ",\"max\":" + jsonNumber(summary.max);
+  appendFormat(out, ",\"elapsedSeconds\":%.6f", report.elapsedSeconds);
+  if (const auto rate = gamesPerSecond(report)) {
+    appendFormat(out, ",\"gamesPerSecond\":%.0f", *rate);
+  } else {
+    out += ",\"gamesPerSecond\":null";
+  }
+  out += ",\"histogram\":[";
+  bool first = true;
+  for (std::size_t g = 0; g < report.histogram.won.size(); ++g) {
+    if (report.histogram.won[g] == 0) continue;
+    appendFormat(out, "%s[%zu,%" PRIu64 "]", first ? "" : ",", g, report.histogram.won[g]);
+    first = false;
+  }
+  out += "]";
+  if (report.kind == RunKind::sweep) {
+    out += ",\"hardest\":[";
+    first = true;
+    for (const HardGame& game : report.hardest) {
+      appendFormat(out, "%s{\"code\":\"%s\",\"guesses\":%" PRId32 ",\"won\":%s}", first ? "" : ",",
+                   codeText(game.code).c_str(), game.guesses, game.won ? "true" : "false");
+      first = false;
+    }
+    out += "]";
+  }
+  out += "}\n";
+  return out;
+}
+
+}  // namespace codebreaker::lab

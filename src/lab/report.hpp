@@ -1,0 +1,85 @@
+// The figures of a batch of games and their text and JSON reports. Everything here is a pure
+// function of its inputs, wall-clock time included, so that a report can be pinned exactly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/state.hpp"
+
+namespace codebreaker::lab {
+
+// Won games counted by their number of guesses, plus the lost games. A won game takes at most
+// maxAttempts guesses, so a fixed array holds any number of games in constant memory.
+struct GuessHistogram {
+  std::array<std::uint64_t, maxAttempts + 1> won{};
+  std::uint64_t lost = 0;
+
+  // Counts one game. A won game's count lies in 1..maxAttempts; anything else is clamped into
+  // the table rather than written past it.
+  void add(bool gameWon, std::int32_t guesses);
+  std::uint64_t wonGames() const;
+  std::uint64_t games() const { return wonGames() + lost; }
+};
+
+// The figures of a histogram. Guess figures cover the won games only (a lost game never found
+// the code, so its count says nothing about how hard the code was); without a won game they
+// are absent.
+struct Summary {
+  std::uint64_t games = 0;
+  std::uint64_t won = 0;
+  std::uint64_t lost = 0;
+  std::optional<double> mean;
+  std::optional<std::int32_t> median;
+  std::optional<std::int32_t> p90;
+  std::optional<std::int32_t> p99;
+  std::optional<std::int32_t> max;
+};
+
+// Nearest-rank percentile (0 < percent <= 100) of the won games' guess counts: the smallest
+// count that at least `percent`% of the won games do not exceed.
+std::optional<std::int32_t> percentile(const GuessHistogram& histogram, int percent);
+
+Summary summarise(const GuessHistogram& histogram);
+
+// A game that took many guesses, for the list of the hardest codes of a sweep.
+struct HardGame {
+  Code code{};
+  std::int32_t guesses = 0;
+  bool won = true;
+};
+
+// The `count` hardest games: lost ones first, then the most guesses; ties keep the order of
+// `games` (the sweep plays the codes in ascending order, so ties go by code).
+std::vector<HardGame> hardest(const std::vector<HardGame>& games, std::size_t count);
+
+// "7876".
+std::string codeText(const Code& code);
+
+enum class RunKind { stats, sweep };
+
+// Everything a report shows. `origin` is the first second of a stats run, or the seed of a
+// sweep. `hardest` is shown for a sweep only.
+struct RunReport {
+  RunKind kind = RunKind::stats;
+  std::int64_t origin = 0;
+  GuessHistogram histogram;
+  std::vector<HardGame> hardest;
+  double elapsedSeconds = 0.0;
+};
+
+// Guess counts from this one on share the last histogram line of the text report, so that a
+// rare long game does not stretch the chart beyond a screen.
+inline constexpr std::int32_t histogramTail = 40;
+// Width of the longest bar of the text histogram; a line stays within 80 columns.
+inline constexpr std::size_t histogramBarWidth = 60;
+
+std::string formatText(const RunReport& report);
+// One JSON object on one line, followed by a newline. The histogram lists every guess count
+// that occurred, unbucketed, as [guesses, games] pairs in ascending order.
+std::string formatJson(const RunReport& report);
+
+}  // namespace codebreaker::lab

@@ -1,0 +1,42 @@
+// Batches of silent games: consecutive seconds (stats) and every hidden code under one seed
+// (sweep). The caller owns the game state and the clock; these functions only play and count.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "game/state.hpp"
+#include "lab/report.hpp"
+
+namespace codebreaker::lab {
+
+// Called with the number of games finished so far after every game; may be empty.
+using ProgressFn = std::function<void(std::uint64_t done)>;
+
+// The seed a second (or a seed given on the command line) stands for: the game seeds with
+// static_cast<unsigned>(time), so larger values wrap the same way.
+constexpr unsigned seedOf(std::int64_t value) { return static_cast<unsigned>(value); }
+
+// The number of hidden codes: colourCount ^ codeLength.
+inline constexpr std::size_t codeCount = 4096;
+
+// The `index`th code in ascending order: 0 is 1111, codeCount - 1 is 8888.
+Code codeAt(std::size_t index);
+
+// Plays the games `codebreaker` plays when started at the seconds first, first + 1, ...,
+// first + games - 1 (each second taken as its seed the way the game takes it).
+// Precondition: first >= 0 and first + games - 1 fits in int64.
+GuessHistogram runStats(GameState& state, std::int64_t first, std::uint64_t games,
+                        const ProgressFn& progress = {});
+
+struct SweepResult {
+  GuessHistogram histogram;
+  std::vector<HardGame> games;  // one per code, in ascending code order
+};
+
+// Plays every hidden code, reseeding std::srand with `seed` before each game, so that
+// `play CODE --seed seed` replays any one of them.
+SweepResult runSweep(GameState& state, unsigned seed, const ProgressFn& progress = {});
+
+}  // namespace codebreaker::lab
