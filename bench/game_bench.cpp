@@ -36,9 +36,8 @@ std::vector<Code> allCodes() {
 
 // A rate counter inverted: seconds per game, shown in the benchmark's time unit.
 benchmark::Counter perGame(std::size_t games) {
-  return benchmark::Counter(
-      static_cast<double>(games),
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  return {static_cast<double>(games),
+          benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert};
 }
 
 // What `codebreaker-lab sweep` plays: every code, std::srand(seed) before each game.

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -224,5 +225,11 @@ int main(int argc, char** argv) {
   // A reader that goes away is a failed write to report, not a reason to die silently.
   std::signal(SIGPIPE, SIG_IGN);
 #endif
-  return codebreaker::lab::runLab(argc, argv);
+  try {
+    return codebreaker::lab::runLab(argc, argv);
+  } catch (const std::exception& e) {
+    // Only running out of memory gets here; say so on one line like every other failure.
+    std::fprintf(stderr, "codebreaker-lab: %s\n", e.what());
+    return 1;
+  }
 }

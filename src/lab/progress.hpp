@@ -17,7 +17,7 @@ class ProgressBar {
   ProgressBar& operator=(const ProgressBar&) = delete;
   ~ProgressBar() { finish(); }
 
-  bool enabled() const { return enabled_; }
+  [[nodiscard]] bool enabled() const { return enabled_; }
 
   // Cheap enough to call after every game: the bar is redrawn only when another whole percent
   // is done, so a run of any length draws it at most about a hundred times.

@@ -85,7 +85,7 @@ void appendHistogram(std::string& out, const GuessHistogram& histogram) {
   for (auto it = tailBegin; it != won.end(); ++it) tail += *it;
   std::int32_t lastLine = histogramTail - 1;
   while (lastLine > 0 && won[static_cast<std::size_t>(lastLine)] == 0) --lastLine;
-  const std::int32_t firstLine = static_cast<std::int32_t>(firstUsed - won.begin());
+  const auto firstLine = static_cast<std::int32_t>(firstUsed - won.begin());
 
   std::uint64_t largest = std::max(tail, histogram.lost);
   for (std::int32_t g = firstLine; g <= lastLine; ++g) {
@@ -191,9 +191,9 @@ std::string formatJson(const RunReport& report) {
   const Summary summary = summarise(report.histogram);
   std::string out = "{";
   if (report.kind == RunKind::stats) {
-    appendFormat(out, "\"command\":\"stats\",\"from\":%" PRId64, report.origin);
+    appendFormat(out, R"("command":"stats","from":%)" PRId64, report.origin);
   } else {
-    appendFormat(out, "\"command\":\"sweep\",\"seed\":%" PRId64, report.origin);
+    appendFormat(out, R"("command":"sweep","seed":%)" PRId64, report.origin);
   }
   appendFormat(out, ",\"games\":%" PRIu64 ",\"won\":%" PRIu64 ",\"lost\":%" PRIu64, summary.games,
                summary.won, summary.lost);

@@ -21,8 +21,8 @@ struct GuessHistogram {
   // Counts one game. A won game's count lies in 1..maxAttempts; anything else is clamped into
   // the table rather than written past it.
   void add(bool gameWon, std::int32_t guesses);
-  std::uint64_t wonGames() const;
-  std::uint64_t games() const { return wonGames() + lost; }
+  [[nodiscard]] std::uint64_t wonGames() const;
+  [[nodiscard]] std::uint64_t games() const { return wonGames() + lost; }
 };
 
 // The figures of a histogram. Guess figures cover the won games only (a lost game never found

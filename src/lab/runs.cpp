@@ -7,8 +7,8 @@ namespace codebreaker::lab {
 
 Code codeAt(std::size_t index) {
   Code code{};
-  for (auto position = code.rbegin(); position != code.rend(); ++position) {
-    *position = static_cast<std::int32_t>(index % colourCount) + 1;
+  for (std::size_t position = codeLength; position-- > 0;) {
+    code[position] = static_cast<std::int32_t>(index % colourCount) + 1;
     index /= colourCount;
   }
   return code;

@@ -14,8 +14,6 @@
 #include "game/driver.hpp"
 #include "support.hpp"
 
-extern char** environ;
-
 namespace codebreaker::lab {
 namespace {
 
