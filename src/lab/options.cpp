@@ -1,5 +1,6 @@
 #include "lab/options.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -17,11 +18,8 @@ std::string quoted(std::string_view text) {
 }
 
 bool allDigits(std::string_view text) {
-  if (text.empty()) return false;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cinttypes>
 #include <cstdarg>
 #include <cstdio>
+#include <numeric>
 #include <string_view>
 
 namespace codebreaker::lab {
@@ -120,9 +121,7 @@ void GuessHistogram::add(bool gameWon, std::int32_t guesses) {
 }
 
 std::uint64_t GuessHistogram::wonGames() const {
-  std::uint64_t total = 0;
-  for (const std::uint64_t n : won) total += n;
-  return total;
+  return std::accumulate(won.begin(), won.end(), std::uint64_t{0});
 }
 
 std::optional<std::int32_t> percentile(const GuessHistogram& histogram, int percent) {
