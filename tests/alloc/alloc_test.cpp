@@ -97,8 +97,8 @@ class PreparedSink {
     if (file_ != nullptr) std::fclose(file_);
   }
 
-  std::FILE* file() const { return file_; }
-  std::string_view text() const {
+  [[nodiscard]] std::FILE* file() const { return file_; }
+  [[nodiscard]] std::string_view text() const {
     const long end = std::ftell(file_);
     return {data_.data(), end < 0 ? 0 : static_cast<std::size_t>(end)};
   }
