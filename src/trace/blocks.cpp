@@ -1,5 +1,7 @@
 #include "trace/blocks.hpp"
 
+#include <string_view>
+
 namespace codebreaker {
 namespace {
 
@@ -27,6 +29,12 @@ void grid(TraceWriter& out, const ColourGrid& rows) {
   }
 }
 
+// A label followed by a number, as in "r1=0" or "\na=2".
+void labelled(TraceWriter& out, std::string_view label, std::int32_t value) {
+  out.text(label);
+  out.number(value);
+}
+
 std::size_t rowsSoFar(const GameState& state) {
   return static_cast<std::size_t>(state.attempt) + 1;
 }
@@ -40,8 +48,7 @@ void printStart(TraceWriter& out, const GameState& state) {
 
 void printHeader(TraceWriter& out, const GameState& state) {
   if (!out.enabled()) return;
-  out.text("\nTentative ");
-  out.number(state.attempt + 1);
+  labelled(out, "\nTentative ", state.attempt + 1);
   out.text("   ");
 }
 
@@ -62,10 +69,8 @@ void printScore(TraceWriter& out, const GameState& state, const ScoreDetail& sco
   joined(out, score.guessRemainder);
   out.character(' ');
   joined(out, score.secretRemainder);
-  out.text("\nR=");
-  out.number(score.R);
-  out.text("  B=");
-  out.number(score.B);
+  labelled(out, "\nR=", score.R);
+  labelled(out, "  B=", score.B);
   out.newline();
 }
 
@@ -117,20 +122,13 @@ void printPairTables(TraceWriter& out, const GameState& state) {
 
 void printCounters(TraceWriter& out, const GameState& state) {
   if (!out.enabled()) return;
-  out.text("r1=");
-  out.number(state.r1);
-  out.text(", r2=");
-  out.number(state.r2);
-  out.text(", r3=");
-  out.number(state.r3);
-  out.text(", r4=");
-  out.number(state.r4);
-  out.text("\nn1=");
-  out.number(state.n1);
-  out.text("\nr2=");
-  out.number(state.r2);
-  out.text("\nr3=");
-  out.number(state.r3);
+  labelled(out, "r1=", state.r1);
+  labelled(out, ", r2=", state.r2);
+  labelled(out, ", r3=", state.r3);
+  labelled(out, ", r4=", state.r4);
+  labelled(out, "\nn1=", state.n1);
+  labelled(out, "\nr2=", state.r2);
+  labelled(out, "\nr3=", state.r3);
   out.newline();
 }
 
@@ -155,8 +153,7 @@ void printProbeDifferences(TraceWriter& out, const GameState& state) {
 
 void printColourList(TraceWriter& out, const GameState& state) {
   if (!out.enabled()) return;
-  out.text("\na=");
-  out.number(state.a);
+  labelled(out, "\na=", state.a);
   out.newline();
   spaced(out, state.colourList);
 }
@@ -171,17 +168,14 @@ void printNoHit(TraceWriter& out, const GameState& state) {
 void printColourHits(TraceWriter& out, const GameState& state) {
   if (!out.enabled()) return;
   joined(out, state.colourHits);
-  out.text("  ");
-  out.number(state.R);
-  out.text("R ");
-  out.number(state.B);
+  labelled(out, "  ", state.R);
+  labelled(out, "R ", state.B);
   out.character('B');
 }
 
 void printWin(TraceWriter& out, const GameState& state) {
   if (!out.enabled()) return;
-  out.text("  Bravo, vous avez gagne en ");
-  out.number(state.attempt + 1 - state.skippedCount);
+  labelled(out, "  Bravo, vous avez gagne en ", state.attempt + 1 - state.skippedCount);
   out.text(" coups");
 }
 
