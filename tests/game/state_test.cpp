@@ -10,16 +10,6 @@
 namespace codebreaker {
 namespace {
 
-TEST(State, StartsWithTheInitialValuesOfEveryTable) {
-  const auto state = std::make_unique<GameState>();
-  EXPECT_EQ(state->excludedColours, ColourRow{});
-  EXPECT_EQ(state->colourList, (ColourRow{1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(state->pairList, (FourRow{-1, -1, -1, -1}));
-  EXPECT_EQ(state->basisAttempt, (FourRow{-1, -1, -1, -1}));
-  EXPECT_EQ(state->reserveRow, (FourRow{-1, -1, -1, -1}));
-  for (const auto& colourRow : state->possibleGrid) EXPECT_EQ(colourRow, (FourRow{1, 1, 1, 1}));
-}
-
 // A reset after a long game must give back exactly a fresh state, or the next game on the same
 // state would start from stale knowledge.
 TEST(State, ResetAfterAGameGivesBackAFreshState) {
