@@ -6,8 +6,6 @@
 namespace codebreaker {
 namespace {
 
-constexpr std::size_t firstProbeAttempt = 4;
-
 // The two colours of an opening pair, as the opening guess (c, c, d, d) placed them.
 struct Pair {
   std::int32_t c;
@@ -35,7 +33,7 @@ bool anyAdmissible(const GameState& state, Pair pair) {
 }
 
 std::size_t probeSlot(const GameState& state) {
-  return static_cast<std::size_t>(state.attempt) - firstProbeAttempt;
+  return static_cast<std::size_t>(state.attempt - firstProbeAttempt);
 }
 
 }  // namespace
@@ -74,11 +72,11 @@ void evaluateProbe(GameState& state) {
 }
 
 bool pairResolutionDue(const GameState& state) {
-  return state.attempt == 4 && state.n1 != 0 && state.basisAttempt[0] != -1;
+  return state.attempt == firstProbeAttempt && state.n1 != 0 && state.basisAttempt[0] != -1;
 }
 
 void resolvePair(GameState& state) {
-  const GroupRow& probeRow = state.groupRows[firstProbeAttempt];
+  const GroupRow& probeRow = state.groupRows[static_cast<std::size_t>(firstProbeAttempt)];
   std::int32_t lastColour = 0;
   for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
     if (probeRow[row(colour)] != 0) lastColour = colour;

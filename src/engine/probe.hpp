@@ -7,6 +7,11 @@
 
 namespace codebreaker {
 
+// Probes are played from attempt 4, right after the deduced group, and their rows are evaluated
+// up to attempt 7: there are at most four one-hit groups to probe.
+inline constexpr std::int32_t firstProbeAttempt = 4;
+inline constexpr std::int32_t lastProbeAttempt = 7;
+
 // Produces the probe of the current attempt (4 <= attempt < n1 + 4) and records its pair in
 // basisAttempt. Returns false, having set nothing, when no probe can be made: pairList is empty
 // (only the deduced group scored one hit; no draw is made), or no colour is admissible at

@@ -14,9 +14,6 @@
 namespace codebreaker {
 namespace {
 
-constexpr std::int32_t firstProbeAttempt = 4;
-constexpr std::int32_t lastEvaluatedAttempt = 7;
-
 // A random guess, unless some position has no possible colour left; then there is no guess.
 bool playRandomGuess(GameState& state, DrawSource& draws) {
   if (!randomGuessPossible(state)) return false;
@@ -85,7 +82,7 @@ AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out)
   printCounters(out, state);
   printRandomDraw(out, state);
 
-  if (state.attempt >= firstProbeAttempt && state.attempt <= lastEvaluatedAttempt) {
+  if (state.attempt >= firstProbeAttempt && state.attempt <= lastProbeAttempt) {
     printProbeDifferences(out, state);
     evaluateProbe(state);
   }

@@ -42,12 +42,18 @@ TEST(Probe, ProbeLaysTheNewColourAroundThePairAndSkipsInadmissibleColours) {
   EXPECT_EQ(state->possibleGrid[7], (FourRow{0, 0, 0, 0}));
 }
 
-TEST(Probe, ColourAlreadyPlacedAtAnOuterPositionIsNeverProbedAgain) {
+// Attempt 5 of a game whose only one-hit opening is (1, 1, 2, 2).
+GameState probeOnFirstPair() {
   GameState state;
   state.attempt = 5;
   state.a = 1;
   state.pairList[0] = 0;
   state.guessLog[0] = {1, 1, 2, 2, 1};
+  return state;
+}
+
+TEST(Probe, ColourAlreadyPlacedAtAnOuterPositionIsNeverProbedAgain) {
+  GameState state = probeOnFirstPair();
   state.usageGrid[row(3)][3] = 1;  // placed at position 3 by a random guess
   state.usageGrid[row(4)][0] = 1;  // placed at position 0 by an earlier probe
   ScriptedDraws draws({0, 0, 1, 2, 3, 4});
@@ -59,11 +65,7 @@ TEST(Probe, ColourAlreadyPlacedAtAnOuterPositionIsNeverProbedAgain) {
 // The pair is drawn, but nothing outside it is admissible at position 0: no further draw, no
 // basis, and the caller falls back to a random guess.
 TEST(Probe, NoAdmissibleColourGivesUpAfterThePairDraw) {
-  GameState state;
-  state.attempt = 5;
-  state.a = 1;
-  state.pairList[0] = 0;
-  state.guessLog[0] = {1, 1, 2, 2, 1};
+  GameState state = probeOnFirstPair();
   for (std::int32_t colour = 3; colour <= colourCount; ++colour) {
     state.possibleGrid[row(colour)][0] = 0;
   }
