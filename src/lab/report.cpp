@@ -7,6 +7,8 @@
 #include <numeric>
 #include <string_view>
 
+#include "lab/ratio.hpp"
+
 namespace codebreaker::lab {
 namespace {
 
@@ -128,8 +130,7 @@ std::optional<std::int32_t> percentile(const GuessHistogram& histogram, int perc
   const std::uint64_t total = histogram.wonGames();
   if (total == 0) return std::nullopt;
   const auto share = static_cast<std::uint64_t>(std::clamp(percent, 1, 100));
-  // ceil(share * total / 100) without the overflow of share * total for huge totals.
-  const std::uint64_t rank = total / 100 * share + (total % 100 * share + 99) / 100;
+  const std::uint64_t rank = percentRank(total, share);
   std::uint64_t seen = 0;
   for (std::size_t g = 0; g < histogram.won.size(); ++g) {
     seen += histogram.won[g];
