@@ -2,27 +2,121 @@
 
 #include <algorithm>
 #include <charconv>
+#include <ctime>
 #include <limits>
 
 namespace codebreaker::lab {
 namespace {
 
-std::string quoted(std::string_view text) {
-  // Appended piece by piece: "literal" + std::string trips a false -Wrestrict in g++ 12.
-  std::string out;
-  out.reserve(text.size() + 2);
-  out += '"';
-  out += text;
-  out += '"';
-  return out;
-}
+constexpr std::size_t quotedCharacters = 40;
 
 bool allDigits(std::string_view text) {
   return !text.empty() &&
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+std::uint8_t byteAt(std::string_view text, std::size_t i) {
+  return static_cast<std::uint8_t>(text[i]);
+}
+
+// Length of the well-formed UTF-8 sequence at `i` that a terminal shows as one printable
+// character, or 0 for a byte that must be escaped (ASCII or C1 controls, stray bytes).
+std::size_t printableLength(std::string_view text, std::size_t i) {
+  const std::uint8_t lead = byteAt(text, i);
+  if (lead < 0x80) return lead >= 0x20 && lead != 0x7f ? 1 : 0;
+  std::size_t length = 0;
+  std::uint8_t low = 0x80;
+  std::uint8_t high = 0xbf;
+  if (lead >= 0xc2 && lead <= 0xdf) {
+    length = 2;
+  } else if (lead >= 0xe0 && lead <= 0xef) {
+    length = 3;
+    if (lead == 0xe0) low = 0xa0;   // no overlong forms
+    if (lead == 0xed) high = 0x9f;  // no surrogates
+  } else if (lead >= 0xf0 && lead <= 0xf4) {
+    length = 4;
+    if (lead == 0xf0) low = 0x90;
+    if (lead == 0xf4) high = 0x8f;  // nothing past U+10FFFF
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  const std::uint8_t second = byteAt(text, i + 1);
+  if (second < low || second > high) return 0;
+  for (std::size_t k = 2; k < length; ++k) {
+    if ((byteAt(text, i + k) & 0xc0U) != 0x80) return 0;
+  }
+  // U+0080 to U+009F are the C1 controls, which some terminals obey.
+  if (lead == 0xc2 && second < 0xa0) return 0;
+  return length;
+}
+
+void appendEscaped(std::string& out, std::uint8_t byte) {
+  switch (byte) {
+    case '\n':
+      out += "\\n";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
+    default:
+      break;
+  }
+  constexpr std::string_view hex = "0123456789abcdef";
+  out += "\\x";
+  out += hex[byte >> 4U];
+  out += hex[byte & 0xfU];
+}
+
+Parsed<std::int64_t> parseAtLeast(std::string_view name, std::string_view text,
+                                  std::int64_t minimum, std::string_view accepts) {
+  const auto expected = [&] {
+    return std::string(name) + ": expected " + std::string(accepts) + ", got " + quote(text);
+  };
+  if (!allDigits(text)) return {std::nullopt, expected()};
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    return {std::nullopt, std::string(name) + ": " + quote(text) + " is too large (at most " +
+                              std::to_string(std::numeric_limits<std::int64_t>::max()) + ")"};
+  }
+  if (error != std::errc{} || end != text.data() + text.size() || value < minimum) {
+    return {std::nullopt, expected()};
+  }
+  return {value, {}};
+}
+
 }  // namespace
+
+std::string wholeNumberAccepts(std::int64_t minimum) {
+  return "a whole number of at least " + std::to_string(minimum);
+}
+
+std::string quote(std::string_view text) {
+  std::string out = "\"";
+  std::size_t shown = 0;
+  std::size_t i = 0;
+  while (i < text.size() && shown < quotedCharacters) {
+    const std::size_t length = printableLength(text, i);
+    const char c = text[i];
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (length == 0) {
+      appendEscaped(out, byteAt(text, i));
+    } else {
+      out.append(text.substr(i, length));
+    }
+    i += std::max<std::size_t>(length, 1);
+    ++shown;
+  }
+  out += '"';
+  if (i < text.size()) out += "...";
+  return out;
+}
 
 Parsed<Code> parseCode(std::string_view name, std::string_view text) {
   bool valid = text.size() == static_cast<std::size_t>(codeLength);
@@ -32,28 +126,29 @@ Parsed<Code> parseCode(std::string_view name, std::string_view text) {
     code[i] = text[i] - '0';
   }
   if (!valid) {
-    return {
-        std::nullopt,
-        std::string(name) + ": expected four digits from 1 to 8 (e.g. 7876), got " + quoted(text)};
+    return {std::nullopt,
+            std::string(name) + ": expected " + std::string(codeAccepts) + ", got " + quote(text)};
   }
   return {code, {}};
 }
 
 Parsed<std::int64_t> parseWholeNumber(std::string_view name, std::string_view text,
                                       std::int64_t minimum) {
-  const std::string expected = std::string(name) + ": expected a whole number of at least " +
-                               std::to_string(minimum) + ", got " + quoted(text);
+  return parseAtLeast(name, text, minimum, wholeNumberAccepts(minimum));
+}
+
+Parsed<unsigned> parseSeed(std::string_view name, std::string_view text) {
+  const std::string expected =
+      std::string(name) + ": expected " + std::string(seedAccepts) + ", got " + quote(text);
   if (!allDigits(text)) return {std::nullopt, expected};
-  std::int64_t value = 0;
+  std::uint32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    return {std::nullopt, std::string(name) + ": " + quoted(text) + " is too large (at most " +
-                              std::to_string(std::numeric_limits<std::int64_t>::max()) + ")"};
-  }
-  if (error != std::errc{} || end != text.data() + text.size() || value < minimum) {
-    return {std::nullopt, expected};
-  }
+  if (error != std::errc{} || end != text.data() + text.size()) return {std::nullopt, expected};
   return {value, {}};
+}
+
+Parsed<std::int64_t> parseSecond(std::string_view name, std::string_view text) {
+  return parseAtLeast(name, text, 0, secondAccepts);
 }
 
 std::optional<std::string> checkSecondRange(std::int64_t first, std::int64_t games) {
@@ -63,5 +158,7 @@ std::optional<std::string> checkSecondRange(std::int64_t first, std::int64_t gam
   }
   return std::nullopt;
 }
+
+std::int64_t currentSecond() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
 }  // namespace codebreaker::lab

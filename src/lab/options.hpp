@@ -17,15 +17,36 @@ struct Parsed {
   std::string error;
 };
 
+// What each kind of value accepts, in the words every message about it uses.
+inline constexpr std::string_view codeAccepts = "four digits from 1 to 8, e.g. 7876";
+inline constexpr std::string_view seedAccepts = "a whole number from 0 to 4294967295";
+inline constexpr std::string_view secondAccepts = "a Unix time in seconds, 0 or more";
+std::string wholeNumberAccepts(std::int64_t minimum);
+
+// A word typed by the user, made safe to echo in a one-line message: in double quotes, with
+// control characters, quotes, backslashes and bytes that are not UTF-8 escaped (\n, \x1b, ...),
+// and cut after 40 characters with "..." so that a huge argument gives a short line.
+std::string quote(std::string_view text);
+
 // A hidden code: exactly four digits, each a colour from 1 to 8, e.g. "7876".
 Parsed<Code> parseCode(std::string_view name, std::string_view text);
 
 // A decimal whole number from `minimum` to INT64_MAX, digits only (no sign, no spaces), as
-// typed for a second, a seed or a number of games.
+// typed for a second or a number of games.
 Parsed<std::int64_t> parseWholeNumber(std::string_view name, std::string_view text,
                                       std::int64_t minimum);
 
+// A seed for std::srand: 0 to 4294967295, every value it takes and nothing it would wrap.
+Parsed<unsigned> parseSeed(std::string_view name, std::string_view text);
+
+// A second of the clock, 0 or more. The game seeds with the second cast to unsigned, so a
+// second past 2^32 - 1 stands for the seed it wraps to, exactly as the game's clock would.
+Parsed<std::int64_t> parseSecond(std::string_view name, std::string_view text);
+
 // An error line when the seconds first .. first + games - 1 do not all fit in int64.
 std::optional<std::string> checkSecondRange(std::int64_t first, std::int64_t games);
+
+// The current second of the clock, as the game reads it.
+std::int64_t currentSecond();
 
 }  // namespace codebreaker::lab

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cinttypes>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <numeric>
 #include <string_view>
 
@@ -28,9 +30,15 @@ std::string optionalNumber(const std::optional<std::int32_t>& value) {
   return value ? std::to_string(*value) : std::string("-");
 }
 
-std::string jsonNumber(const std::optional<std::int32_t>& value) {
-  return value ? std::to_string(*value) : std::string("null");
+// A figure, or null when there is none: absent figures must not read as 0.
+template <typename T>
+nlohmann::ordered_json jsonValue(const std::optional<T>& value) {
+  if (!value) return nullptr;
+  return *value;
 }
+
+// `value` rounded to 1 / `scale`, so that the JSON shows what the text report shows.
+double rounded(double value, double scale) { return std::round(value * scale) / scale; }
 
 std::optional<double> gamesPerSecond(const RunReport& report) {
   if (!(report.elapsedSeconds > 0.0)) return std::nullopt;
@@ -189,49 +197,38 @@ std::string formatText(const RunReport& report) {
 
 std::string formatJson(const RunReport& report) {
   const Summary summary = summarise(report.histogram);
-  std::string out = "{";
+  nlohmann::ordered_json json;
   if (report.kind == RunKind::stats) {
-    appendFormat(out, R"("command":"stats","from":%)" PRId64, report.origin);
+    json["command"] = "stats";
+    json["from"] = report.origin;
   } else {
-    appendFormat(out, R"("command":"sweep","seed":%)" PRId64, report.origin);
+    json["command"] = "sweep";
+    json["seed"] = report.origin;
   }
-  appendFormat(out, ",\"games\":%" PRIu64 ",\"won\":%" PRIu64 ",\"lost\":%" PRIu64, summary.games,
-               summary.won, summary.lost);
-  if (summary.mean) {
-    appendFormat(out, ",\"mean\":%.2f", *summary.mean);
-  } else {
-    out += ",\"mean\":null";
-  }
-  out += ",\"median\":" + jsonNumber(summary.median);
-  out += ",\"p90\":" + jsonNumber(summary.p90);
-  out += ",\"p99\":" + jsonNumber(summary.p99);
-  out += ",\"max\":" + jsonNumber(summary.max);
-  appendFormat(out, ",\"elapsedSeconds\":%.6f", report.elapsedSeconds);
-  if (const auto rate = gamesPerSecond(report)) {
-    appendFormat(out, ",\"gamesPerSecond\":%.0f", *rate);
-  } else {
-    out += ",\"gamesPerSecond\":null";
-  }
-  out += ",\"histogram\":[";
-  bool first = true;
+  json["games"] = summary.games;
+  json["won"] = summary.won;
+  json["lost"] = summary.lost;
+  json["mean"] =
+      jsonValue(summary.mean ? std::optional(rounded(*summary.mean, 100)) : std::nullopt);
+  json["median"] = jsonValue(summary.median);
+  json["p90"] = jsonValue(summary.p90);
+  json["p99"] = jsonValue(summary.p99);
+  json["max"] = jsonValue(summary.max);
+  json["elapsedSeconds"] = rounded(report.elapsedSeconds, 1e6);
+  const auto rate = gamesPerSecond(report);
+  json["gamesPerSecond"] = jsonValue(rate ? std::optional(std::llround(*rate)) : std::nullopt);
+  json["histogram"] = nlohmann::ordered_json::array();
   for (std::size_t g = 0; g < report.histogram.won.size(); ++g) {
-    if (report.histogram.won[g] == 0) continue;
-    appendFormat(out, "%s[%zu,%" PRIu64 "]", first ? "" : ",", g, report.histogram.won[g]);
-    first = false;
+    if (report.histogram.won[g] != 0) json["histogram"].push_back({g, report.histogram.won[g]});
   }
-  out += "]";
   if (report.kind == RunKind::sweep) {
-    out += ",\"hardest\":[";
-    first = true;
+    json["hardest"] = nlohmann::ordered_json::array();
     for (const HardGame& game : report.hardest) {
-      appendFormat(out, "%s{\"code\":\"%s\",\"guesses\":%" PRId32 ",\"won\":%s}", first ? "" : ",",
-                   codeText(game.code).c_str(), game.guesses, game.won ? "true" : "false");
-      first = false;
+      json["hardest"].push_back(
+          {{"code", codeText(game.code)}, {"guesses", game.guesses}, {"won", game.won}});
     }
-    out += "]";
   }
-  out += "}\n";
-  return out;
+  return json.dump() + "\n";
 }
 
 }  // namespace codebreaker::lab

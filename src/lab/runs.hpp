@@ -2,17 +2,26 @@
 // (sweep). The caller owns the game state and the clock; these functions only play and count.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "game/state.hpp"
+#include "lab/progress.hpp"
 #include "lab/report.hpp"
 
 namespace codebreaker::lab {
 
-// Called with the number of games finished so far after every game; may be empty.
-using ProgressFn = std::function<void(std::uint64_t done)>;
+// Wall-clock seconds since construction, for the timing figures of a report.
+class Stopwatch {
+ public:
+  [[nodiscard]] double seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
 
 // The seed a second (or a seed given on the command line) stands for: the game seeds with
 // static_cast<unsigned>(time), so larger values wrap the same way.

@@ -2,10 +2,13 @@
 // check only exist in a real process.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
+#include <csignal>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -33,37 +36,98 @@ std::string readAll(std::FILE* file) {
   return text;
 }
 
-// Output goes to files, or stdout to `stdoutPath` / stderr to `stderrPath` when given.
+// A child process with its output in files, or stdout to `stdoutPath` / stderr to
+// `stderrPath` when given.
+class Child {
+ public:
+  Child(const char* binary, const Args& args, const char* stdoutPath = nullptr,
+        const char* stderrPath = nullptr) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fileno(out_.get()), 1);
+    posix_spawn_file_actions_adddup2(&actions, fileno(err_.get()), 2);
+    if (stdoutPath != nullptr) {
+      posix_spawn_file_actions_addopen(&actions, 1, stdoutPath, O_WRONLY, 0);
+    }
+    if (stderrPath != nullptr) {
+      posix_spawn_file_actions_addopen(&actions, 2, stderrPath, O_RDWR | O_NOCTTY, 0);
+    }
+    Args words = {binary};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, binary, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+
+  [[nodiscard]] pid_t pid() const { return pid_; }
+
+  // Waits for the child; the status is its exit status, or -1 when it did not exit normally.
+  Result wait() {
+    Result result;
+    int status = 0;
+    if (pid_ > 0 && waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status)) {
+      result.status = WEXITSTATUS(status);
+    }
+    result.out = readAll(out_.get());
+    result.err = readAll(err_.get());
+    return result;
+  }
+
+ private:
+  File out_{std::tmpfile(), &std::fclose};
+  File err_{std::tmpfile(), &std::fclose};
+  pid_t pid_ = -1;
+};
+
 Result run(const char* binary, const Args& args, const char* stdoutPath = nullptr,
            const char* stderrPath = nullptr) {
-  File out(std::tmpfile(), &std::fclose);
-  File err(std::tmpfile(), &std::fclose);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), 1);
-  posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), 2);
-  if (stdoutPath != nullptr) posix_spawn_file_actions_addopen(&actions, 1, stdoutPath, O_WRONLY, 0);
-  if (stderrPath != nullptr) {
-    posix_spawn_file_actions_addopen(&actions, 2, stderrPath, O_RDWR | O_NOCTTY, 0);
-  }
-  Args words = {binary};
-  words.insert(words.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-
-  Result result;
-  pid_t pid = 0;
-  int status = 0;
-  if (posix_spawn(&pid, binary, &actions, nullptr, argv.data(), environ) == 0 &&
-      waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
-    result.status = WEXITSTATUS(status);
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  result.out = readAll(out.get());
-  result.err = readAll(err.get());
-  return result;
+  return Child(binary, args, stdoutPath, stderrPath).wait();
 }
+
+// A pseudo-terminal for a child's standard error, and what the child drew on it.
+class Terminal {
+ public:
+  Terminal() {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) {
+      side_ = ptsname(master_);
+      // Held open so that the screen stays readable after the child has closed its side.
+      held_ = open(side_.c_str(), O_RDWR | O_NOCTTY);
+    }
+  }
+  Terminal(const Terminal&) = delete;
+  Terminal& operator=(const Terminal&) = delete;
+  ~Terminal() {
+    if (held_ >= 0) close(held_);
+    if (master_ >= 0) close(master_);
+  }
+
+  [[nodiscard]] bool ready() const { return held_ >= 0; }
+  [[nodiscard]] const char* side() const { return side_.c_str(); }
+
+  // Everything drawn so far; with `awaited`, keeps reading until it shows (at most 20 s).
+  std::string screen(std::string_view awaited = {}) {
+    for (int waited = 0; waited < 200; ++waited) {
+      std::array<char, 4096> chunk{};
+      for (ssize_t n = read(master_, chunk.data(), chunk.size()); n > 0;
+           n = read(master_, chunk.data(), chunk.size())) {
+        screen_.append(chunk.data(), static_cast<std::size_t>(n));
+      }
+      if (screen_.find(awaited) != std::string::npos) break;
+      pollfd readable{master_, POLLIN, 0};
+      poll(&readable, 1, 100);
+    }
+    return screen_;
+  }
+
+ private:
+  int master_ = -1;
+  int held_ = -1;
+  std::string side_;
+  std::string screen_;
+};
 
 Result lab(const Args& args, const char* stdoutPath = nullptr) {
   return run(CODEBREAKER_LAB_BINARY, args, stdoutPath);
@@ -78,45 +142,83 @@ bool isOneLine(const std::string& text) {
   return !text.empty() && text.find('\n') == text.size() - 1;
 }
 
-TEST(LabCli, BadInputIsOneLineOnStderrAndExitTwo) {
-  const Args cases[] = {
-      {},
-      {"frob"},
-      {"--bogus"},
-      {"replay"},
-      {"replay", "-1"},
-      {"replay", "abc"},
-      {"replay", "99999999999999999999"},
-      {"replay", "1", "2"},
-      {"play"},
-      {"play", "1239"},
-      {"play", "78761"},
-      {"play", "7876", "--seed", "x"},
-      {"play", "7876", "--seed"},
-      {"stats", "--games", "-3"},
-      {"stats", "--games", "0"},
-      {"stats", "--games", "ten"},
-      {"stats", "--games"},
-      {"stats", "--bogus"},
-      {"stats", "--from", "9223372036854775807", "--games", "2"},
-      {"sweep", "--seed", "-1"},
-      {"sweep", "extra"},
+// Every usage error, CLI11's included, is one line in the lab's own form with nothing on
+// standard output: what was wrong, which word, and what is accepted.
+TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
+  const std::string seedRange = "expected a whole number from 0 to 4294967295";
+  const std::string commands = "replay, play, stats, sweep";
+  const struct {
+    Args args;
+    std::string message;
+  } cases[] = {
+      {{}, "missing command (" + commands + "); see --help"},
+      {{"frob"},
+       "unknown command \"frob\" (commands: " + commands + "; options: --help, --version)"},
+      {{"stast"}, "unknown command \"stast\" (did you mean stats?)"},
+      {{"--versoin"}, "unknown option \"--versoin\" (did you mean --version?)"},
+      {{"replay"}, "replay: SECOND: missing; expected a Unix time in seconds, 0 or more"},
+      {{"replay", "-1"}, "replay: SECOND: expected a Unix time in seconds, 0 or more, got \"-1\""},
+      {{"replay", "99999999999999999999"},
+       "replay: SECOND: \"99999999999999999999\" is too large (at most 9223372036854775807)"},
+      {{"replay", "1", "2"}, "replay: unexpected argument \"2\""},
+      {{"replay", "1", "--", "2"}, "replay: unexpected argument \"2\""},
+      {{"replay", "\x1b[31mRED\nline"},
+       R"(replay: SECOND: expected a Unix time in seconds, 0 or more, got "\x1b[31mRED\nline")"},
+      {{"replay", std::string(100000, '7') + "x"},
+       "replay: SECOND: expected a Unix time in seconds, 0 or more, got \"" + std::string(40, '7') +
+           "\"..."},
+      {{"play"}, "play: CODE: missing; expected four digits from 1 to 8, e.g. 7876"},
+      {{"play", "1239"}, "play: CODE: expected four digits from 1 to 8, e.g. 7876, got \"1239\""},
+      {{"play", "7876", "--seed", "x"}, "play: --seed: " + seedRange + ", got \"x\""},
+      {{"play", "7876", "--seed"}, "play: --seed: missing value; " + seedRange},
+      {{"play", "7876", "--seed="}, "play: --seed: missing value; " + seedRange},
+      {{"play", "7876", "--seed", "1", "--seed", "2"}, "play: --seed: given 2 times; give it once"},
+      {{"play", "7876", "--seed", "4294967296"},
+       "play: --seed: " + seedRange + ", got \"4294967296\""},
+      {{"play", "7876", "--seed", "4294967297"},
+       "play: --seed: " + seedRange + ", got \"4294967297\""},
+      {{"play", "7876", "--sed", "1"}, "play: unknown option \"--sed\" (did you mean --seed?)"},
+      {{"stats", "--games", "-3"},
+       "stats: --games: expected a whole number of at least 1, got \"-3\""},
+      {{"stats", "--games", "0"},
+       "stats: --games: expected a whole number of at least 1, got \"0\""},
+      {{"stats", "--games="},
+       "stats: --games: missing value; expected a whole number of at least 1"},
+      {{"stats", "--games", ""},
+       "stats: --games: missing value; expected a whole number of at least 1"},
+      {{"stats", "--gmaes", "10"}, "stats: unknown option \"--gmaes\" (did you mean --games?)"},
+      {{"stats", "--bogus"},
+       "stats: unknown option \"--bogus\" (options: --games, --from, --json, --help)"},
+      {{"stats", "--from", "1", "--from", "2"}, "stats: --from: given 2 times; give it once"},
+      {{"stats", "--from", "9223372036854775807", "--games", "2"},
+       "stats: --from 9223372036854775807 with --games 2: the last second would not fit in a "
+       "64-bit number"},
+      {{"stats", "--", "x"}, "stats: unexpected argument \"x\""},
+      {{"sweep", "--seed", "-1"}, "sweep: --seed: " + seedRange + ", got \"-1\""},
+      {{"sweep", "extra"}, "sweep: unexpected argument \"extra\""},
   };
-  for (const Args& args : cases) {
-    const Result result = lab(args);
-    const std::string shown = args.empty() ? "(none)" : args.back();
+  for (const auto& c : cases) {
+    const Result result = lab(c.args);
+    const std::string shown = c.args.empty() ? "(none)" : c.args.back().substr(0, 60);
     EXPECT_EQ(result.status, 2) << shown;
     EXPECT_EQ(result.out, "") << shown;
-    EXPECT_TRUE(isOneLine(result.err)) << shown << ": " << result.err;
-    EXPECT_TRUE(result.err.starts_with("codebreaker-lab: ")) << shown << ": " << result.err;
+    EXPECT_EQ(result.err, "codebreaker-lab: " + c.message + "\n") << shown;
   }
-  EXPECT_EQ(lab({"stats", "--games", "-3"}).err,
-            "codebreaker-lab: --games: expected a whole number of at least 1, got \"-3\"\n");
+}
+
+TEST(LabCli, VersionIsTheProjectsVersion) {
+  const Result result = lab({"--version"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "codebreaker-lab " CODEBREAKER_VERSION "\n");
+  EXPECT_EQ(result.err, "");
 }
 
 TEST(LabCli, HelpGoesToStdoutWithExitZero) {
   const std::pair<Args, const char*> cases[] = {
-      {{"--help"}, "sweep"}, {{"replay", "-h"}, "SECOND"}, {{"stats", "--help"}, "--games"}};
+      {{"--help"}, "sweep"},
+      {{"replay", "-h"}, "past 4294967295 it wraps as the game's clock does"},
+      {{"play", "--help"}, "--seed N        Seed of the draws, 0 to 4294967295"},
+      {{"stats", "--help"}, "--games"}};
   for (const auto& [args, mentions] : cases) {
     const Result result = lab(args);
     EXPECT_EQ(result.status, 0);
@@ -170,23 +272,35 @@ TEST(LabCli, ProgressShowsOnlyOnATerminal) {
   EXPECT_EQ(toFile.err, "");
   EXPECT_TRUE(toFile.out.starts_with("stats: 20 games, seconds 0 to 19\n")) << toFile.out;
 
-  const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-  ASSERT_TRUE(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
-  const std::string side = ptsname(terminal);
-  // Held open so that the bar stays readable after the child has closed its side.
-  const int held = open(side.c_str(), O_RDWR | O_NOCTTY);
-  const Result shown = run(CODEBREAKER_LAB_BINARY, args, nullptr, side.c_str());
-  std::string bar(65536, '\0');
-  bar.resize(
-      static_cast<std::size_t>(std::max(read(terminal, bar.data(), bar.size()), ssize_t{0})));
-  close(held);
-  close(terminal);
-
+  Terminal terminal;
+  ASSERT_TRUE(terminal.ready());
+  const Result shown = run(CODEBREAKER_LAB_BINARY, args, nullptr, terminal.side());
+  const std::string bar = terminal.screen();
   EXPECT_EQ(shown.status, 0);
   EXPECT_EQ(shown.out.substr(0, shown.out.find("speed")),
             toFile.out.substr(0, toFile.out.find("speed")));
   EXPECT_NE(bar.find("100% 20/20"), std::string::npos) << bar;
   EXPECT_TRUE(bar.ends_with("\r\x1b[K")) << bar;
+}
+
+// A run interrupted with its bar on the screen leaves a clean line and the shell's status for
+// the signal, and no half report.
+TEST(LabCli, InterruptedRunClearsItsBarAndExitsWith128PlusTheSignal) {
+  const std::pair<int, int> cases[] = {{SIGINT, 130}, {SIGTERM, 143}};
+  for (const auto& [signal, status] : cases) {
+    Terminal terminal;
+    ASSERT_TRUE(terminal.ready());
+    Child child(CODEBREAKER_LAB_BINARY, {"stats", "--games", "100000000", "--from", "0"}, nullptr,
+                terminal.side());
+    ASSERT_GT(child.pid(), 0);
+    const bool drawn = terminal.screen("stats [").find("stats [") != std::string::npos;
+    kill(child.pid(), signal);
+    const Result result = child.wait();
+    ASSERT_TRUE(drawn) << terminal.screen();
+    EXPECT_EQ(result.status, status) << signal;
+    EXPECT_EQ(result.out, "") << signal;
+    EXPECT_TRUE(terminal.screen().ends_with("\r\x1b[K")) << terminal.screen();
+  }
 }
 
 }  // namespace

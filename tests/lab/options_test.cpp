@@ -25,7 +25,7 @@ TEST(ParseCode, AcceptsExactlyFourColours) {
     EXPECT_EQ(parsed.error.empty(), c.expected.has_value()) << c.text;
   }
   EXPECT_EQ(parseCode("CODE", "1239").error,
-            "CODE: expected four digits from 1 to 8 (e.g. 7876), got \"1239\"");
+            "CODE: expected four digits from 1 to 8, e.g. 7876, got \"1239\"");
 }
 
 TEST(ParseWholeNumber, AcceptsDigitsFromTheMinimumToInt64Max) {
@@ -55,6 +55,54 @@ TEST(ParseWholeNumber, AcceptsDigitsFromTheMinimumToInt64Max) {
             "--games: expected a whole number of at least 1, got \"-3\"");
   EXPECT_EQ(parseWholeNumber("SECOND", "99999999999999999999", 0).error,
             "SECOND: \"99999999999999999999\" is too large (at most 9223372036854775807)");
+}
+
+TEST(ParseSeed, AcceptsWhatStdSrandTakesAndNothingThatWouldWrap) {
+  const struct {
+    const char* text;
+    std::optional<unsigned> expected;
+  } cases[] = {
+      {"0", 0U},
+      {"1", 1U},
+      {"4294967295", 4294967295U},
+      {"4294967296", std::nullopt},
+      {"4294967297", std::nullopt},
+      {"-1", std::nullopt},
+      {"", std::nullopt},
+      {"1x", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto parsed = parseSeed("--seed", c.text);
+    EXPECT_EQ(parsed.value, c.expected) << '"' << c.text << '"';
+    EXPECT_EQ(parsed.error.empty(), c.expected.has_value()) << '"' << c.text << '"';
+  }
+  EXPECT_EQ(parseSeed("--seed", "4294967297").error,
+            "--seed: expected a whole number from 0 to 4294967295, got \"4294967297\"");
+}
+
+TEST(Quote, EscapesControlsAndCutsLongWords) {
+  const std::string forty(40, '7');
+  const struct {
+    std::string text;
+    std::string shown;
+  } cases[] = {
+      {"7876", R"("7876")"},
+      {"", R"("")"},
+      {"\x1b[31mRED", R"("\x1b[31mRED")"},
+      {"a\nb\tc\rd", R"("a\nb\tc\rd")"},
+      {R"(say "hi" \)", R"("say \"hi\" \\")"},
+      {std::string("nul\0", 4), R"("nul\x00")"},
+      {"\x7f", R"("\x7f")"},
+      {"caf\xc3\xa9", "\"caf\xc3\xa9\""},  // UTF-8 is shown as it is
+      {"\xc2\x9b"
+       "1m",
+       R"("\xc2\x9b1m")"},            // a C1 control (CSI) is not
+      {"\xff\xc3", R"("\xff\xc3")"},  // neither are stray bytes
+      {forty, "\"" + forty + "\""},
+      {forty + "8", "\"" + forty + "\"..."},
+      {std::string(100000, '9'), "\"" + std::string(40, '9') + "\"..."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(quote(c.text), c.shown) << c.shown;
 }
 
 TEST(SecondRange, RejectsOnlyARangePastInt64Max) {

@@ -1,0 +1,34 @@
+#include "lab/output.hpp"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "game/driver.hpp"
+#include "lab/cli.hpp"
+
+namespace codebreaker::lab {
+
+int outputError(int errorNumber) {
+  std::fprintf(stderr, "%s: cannot write to standard output: %s\n", programName,
+               std::strerror(errorNumber != 0 ? errorNumber : EIO));
+  return exitOutputFailure;
+}
+
+int writeOut(const std::string& text) {
+  errno = 0;
+  const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+  if (!written || std::fflush(stdout) != 0 || std::ferror(stdout) != 0) return outputError(errno);
+  return 0;
+}
+
+int playTraced(unsigned seed, const Code* chosenSecret) {
+  auto state = std::make_unique<GameState>();
+  TraceWriter out(stdout);
+  playSeededGame(*state, seed, out, chosenSecret);
+  if (!out.flush()) return outputError(out.errorNumber());
+  return 0;
+}
+
+}  // namespace codebreaker::lab

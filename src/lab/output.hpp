@@ -1,0 +1,22 @@
+// Where the lab's results go: standard output, checked, so that a failed write is reported as
+// one line and exit status 1 instead of a half-written result that looks like success.
+#pragma once
+
+#include <string>
+
+#include "game/state.hpp"
+
+namespace codebreaker::lab {
+
+// Prints "codebreaker-lab: cannot write to standard output: REASON" and returns
+// exitOutputFailure. An errorNumber of 0 is reported as EIO.
+int outputError(int errorNumber);
+
+// Writes `text` to standard output and flushes it; returns 0, or outputError's status.
+int writeOut(const std::string& text);
+
+// Plays the game of `seed` (against `chosenSecret` when given) with its trace on standard
+// output, as `codebreaker` prints it; returns 0, or outputError's status.
+int playTraced(unsigned seed, const Code* chosenSecret);
+
+}  // namespace codebreaker::lab

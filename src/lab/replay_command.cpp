@@ -1,0 +1,40 @@
+// replay SECOND: the exact bytes codebreaker printed when started at that second.
+
+#include "game/state.hpp"
+#include "lab/commands.hpp"
+#include "lab/options.hpp"
+#include "lab/output.hpp"
+#include "lab/runs.hpp"
+
+namespace codebreaker::lab {
+namespace {
+
+class ReplayCommand final : public Command {
+ public:
+  explicit ReplayCommand(CLI::App& lab)
+      : words_(lab, "replay", "Print the trace codebreaker prints when started at SECOND"),
+        second_(words_.positional("SECOND", std::string(secondAccepts),
+                                  "Unix time in seconds, 0 or more; past 4294967295 it wraps "
+                                  "as the game's clock does",
+                                  true)) {}
+
+  CommandWords& words() override { return words_; }
+
+  int run() override {
+    const auto second = parseSecond(second_.name(), second_.value());
+    if (!second.value) return usageError(words_.name(), second.error);
+    return playTraced(seedOf(*second.value), nullptr);
+  }
+
+ private:
+  CommandWords words_;
+  const Given& second_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeReplayCommand(CLI::App& lab) {
+  return std::make_unique<ReplayCommand>(lab);
+}
+
+}  // namespace codebreaker::lab

@@ -1,0 +1,58 @@
+// sweep [--seed N] [--json]: every hidden code under one seed, and the ten hardest.
+
+#include <memory>
+
+#include "lab/commands.hpp"
+#include "lab/options.hpp"
+#include "lab/output.hpp"
+#include "lab/progress.hpp"
+#include "lab/report.hpp"
+#include "lab/runs.hpp"
+
+namespace codebreaker::lab {
+namespace {
+
+constexpr std::size_t hardestShown = 10;
+
+class SweepCommand final : public Command {
+ public:
+  explicit SweepCommand(CLI::App& lab)
+      : words_(lab, "sweep", "Play all 4096 hidden codes under one seed, report the hardest"),
+        seed_(words_.option("--seed", "N", std::string(seedAccepts),
+                            "Seed set before each game, 0 to 4294967295 (default 1)")),
+        json_(words_.flag("--json", "Print one JSON object instead of text")) {}
+
+  CommandWords& words() override { return words_; }
+
+  int run() override {
+    const auto seed = seedOption(seed_, 1);
+    if (!seed.value) return usageError(words_.name(), seed.error);
+
+    auto state = std::make_unique<GameState>();
+    RunReport report;
+    report.kind = RunKind::sweep;
+    report.origin = *seed.value;
+    {
+      ProgressBar bar(stderr, stderrIsTerminal(), "sweep", codeCount);
+      const Stopwatch stopwatch;
+      const SweepResult sweep = runSweep(*state, *seed.value, bar.callback());
+      report.elapsedSeconds = stopwatch.seconds();
+      report.histogram = sweep.histogram;
+      report.hardest = hardest(sweep.games, hardestShown);
+    }
+    return writeOut(json_ ? formatJson(report) : formatText(report));
+  }
+
+ private:
+  CommandWords words_;
+  const Given& seed_;
+  const bool& json_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeSweepCommand(CLI::App& lab) {
+  return std::make_unique<SweepCommand>(lab);
+}
+
+}  // namespace codebreaker::lab
