@@ -100,9 +100,18 @@ class CommandWords {
 class Command {
  public:
   virtual ~Command() = default;
-  [[nodiscard]] virtual CommandWords& words() = 0;
+  Command(const Command&) = delete;
+  Command& operator=(const Command&) = delete;
+
+  [[nodiscard]] CommandWords& words() { return words_; }
   // Runs the command and returns its exit status.
   virtual int run() = 0;
+
+ protected:
+  Command(CLI::App& lab, const std::string& name, const std::string& description)
+      : words_(lab, name, description) {}
+
+  CommandWords words_;
 };
 
 // The seed of `option` (0 to 4294967295), or `fallback` when the option was not given.

@@ -11,13 +11,11 @@ namespace {
 class PlayCommand final : public Command {
  public:
   explicit PlayCommand(CLI::App& lab)
-      : words_(lab, "play", "Play against the hidden code CODE and print the trace"),
+      : Command(lab, "play", "Play against the hidden code CODE and print the trace"),
         code_(words_.positional("CODE", std::string(codeAccepts),
                                 "Four digits from 1 to 8, e.g. 7876", true)),
         seed_(words_.option("--seed", "N", std::string(seedAccepts),
                             "Seed of the draws, 0 to 4294967295 (default: the current second)")) {}
-
-  CommandWords& words() override { return words_; }
 
   int run() override {
     const auto code = parseCode(code_.name(), code_.value());
@@ -28,7 +26,6 @@ class PlayCommand final : public Command {
   }
 
  private:
-  CommandWords words_;
   const Given& code_;
   const Given& seed_;
 };

@@ -12,13 +12,11 @@ namespace {
 class ReplayCommand final : public Command {
  public:
   explicit ReplayCommand(CLI::App& lab)
-      : words_(lab, "replay", "Print the trace codebreaker prints when started at SECOND"),
+      : Command(lab, "replay", "Print the trace codebreaker prints when started at SECOND"),
         second_(words_.positional("SECOND", std::string(secondAccepts),
                                   "Unix time in seconds, 0 or more; past 4294967295 it wraps "
                                   "as the game's clock does",
                                   true)) {}
-
-  CommandWords& words() override { return words_; }
 
   int run() override {
     const auto second = parseSecond(second_.name(), second_.value());
@@ -27,7 +25,6 @@ class ReplayCommand final : public Command {
   }
 
  private:
-  CommandWords words_;
   const Given& second_;
 };
 

@@ -16,14 +16,12 @@ namespace {
 class StatsCommand final : public Command {
  public:
   explicit StatsCommand(CLI::App& lab)
-      : words_(lab, "stats", "Report the guess counts of the games of consecutive seconds"),
+      : Command(lab, "stats", "Report the guess counts of the games of consecutive seconds"),
         games_(words_.option("--games", "N", wholeNumberAccepts(1),
                              "Number of games, at least 1 (default 10000)")),
         from_(words_.option("--from", "SECOND", std::string(secondAccepts),
                             "First second (default: now); each wraps as the game's clock does")),
         json_(words_.flag("--json", "Print one JSON object instead of text")) {}
-
-  CommandWords& words() override { return words_; }
 
   int run() override {
     const auto games = parseWholeNumber(games_.name(), games_.valueIfGiven().value_or("10000"), 1);
@@ -53,7 +51,6 @@ class StatsCommand final : public Command {
   }
 
  private:
-  CommandWords words_;
   const Given& games_;
   const Given& from_;
   const bool& json_;

@@ -17,12 +17,10 @@ constexpr std::size_t hardestShown = 10;
 class SweepCommand final : public Command {
  public:
   explicit SweepCommand(CLI::App& lab)
-      : words_(lab, "sweep", "Play all 4096 hidden codes under one seed, report the hardest"),
+      : Command(lab, "sweep", "Play all 4096 hidden codes under one seed, report the hardest"),
         seed_(words_.option("--seed", "N", std::string(seedAccepts),
                             "Seed set before each game, 0 to 4294967295 (default 1)")),
         json_(words_.flag("--json", "Print one JSON object instead of text")) {}
-
-  CommandWords& words() override { return words_; }
 
   int run() override {
     const auto seed = seedOption(seed_, 1);
@@ -44,7 +42,6 @@ class SweepCommand final : public Command {
   }
 
  private:
-  CommandWords words_;
   const Given& seed_;
   const bool& json_;
 };
