@@ -132,20 +132,20 @@ void ProgressBar::draw(std::uint64_t done, double now) {
       line += "  " + durationText(static_cast<double>(total_ - done) / rate) + " left";
   }
   line += "\x1b[K";
+  // Known to the signal handler before any of the bar reaches the screen, so that a signal at
+  // any point of the write still clears it.
+  drawn_ = true;
+  shownOn = fileno(out_);
   std::fputs(line.c_str(), out_);
   std::fflush(out_);
   lastDraw_ = now;
-  if (!drawn_) {
-    drawn_ = true;
-    shownOn = fileno(out_);
-  }
 }
 
 void ProgressBar::finish() {
   if (drawn_) {
-    shownOn = -1;
     std::fputs("\r\x1b[K", out_);
     std::fflush(out_);
+    shownOn = -1;
   }
   drawn_ = false;
   nextCheck_ = never;
