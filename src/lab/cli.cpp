@@ -23,15 +23,6 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   return d[a.size()][b.size()];
 }
 
-std::string joined(const std::vector<std::string>& words) {
-  std::string out;
-  for (const std::string& word : words) {
-    if (!out.empty()) out += ", ";
-    out += word;
-  }
-  return out;
-}
-
 std::string unknownOption(const std::string& word, const std::vector<std::string>& known) {
   std::string message = "unknown option " + quote(word);
   if (const auto near = closestWord(word, known)) return message + " (did you mean " + *near + "?)";
@@ -150,6 +141,15 @@ int usageError(std::string_view command, std::string_view message) {
   line += '\n';
   std::fputs(line.c_str(), stderr);
   return exitUsage;
+}
+
+std::string joined(const std::vector<std::string>& words) {
+  std::string out;
+  for (const std::string& word : words) {
+    if (!out.empty()) out += ", ";
+    out += word;
+  }
+  return out;
 }
 
 std::optional<std::string> closestWord(std::string_view word,

@@ -121,6 +121,9 @@ Parsed<unsigned> seedOption(const Given& option, unsigned fallback);
 // line on standard error, and returns exitUsage.
 int usageError(std::string_view command, std::string_view message);
 
+// "a, b, c".
+std::string joined(const std::vector<std::string>& words);
+
 // The closest of `known` to `word` when it is a likely misspelling of it (a few edits away).
 std::optional<std::string> closestWord(std::string_view word,
                                        const std::vector<std::string>& known);

@@ -25,33 +25,23 @@
 namespace codebreaker::lab {
 namespace {
 
-std::string commandList(const std::vector<std::unique_ptr<Command>>& commands) {
-  std::string list;
-  for (const auto& command : commands) {
-    if (!list.empty()) list += ", ";
-    list += command->words().name();
-  }
-  return list;
-}
-
 // CLI11 only says "A subcommand is required" when the first word is unknown; say which, and
 // what was probably meant.
 std::optional<std::string> firstWordProblem(const std::string& word,
-                                            const std::vector<std::unique_ptr<Command>>& commands) {
-  std::vector<std::string> names(commands.size());
-  std::transform(commands.begin(), commands.end(), names.begin(),
-                 [](const auto& command) { return command->words().name(); });
-  if (std::find(names.begin(), names.end(), word) != names.end()) return std::nullopt;
+                                            const std::vector<std::string>& commandNames) {
+  if (std::find(commandNames.begin(), commandNames.end(), word) != commandNames.end()) {
+    return std::nullopt;
+  }
   const std::vector<std::string> topOptions = {"--help", "-h", "--version"};
   if (std::find(topOptions.begin(), topOptions.end(), word) != topOptions.end()) {
     return std::nullopt;
   }
   const bool option = word.starts_with('-');
   std::string message = (option ? "unknown option " : "unknown command ") + quote(word);
-  if (const auto near = closestWord(word, option ? topOptions : names)) {
+  if (const auto near = closestWord(word, option ? topOptions : commandNames)) {
     message += " (did you mean " + *near + "?)";
   } else {
-    message += " (commands: " + commandList(commands) + "; options: --help, --version)";
+    message += " (commands: " + joined(commandNames) + "; options: --help, --version)";
   }
   return message;
 }
@@ -69,9 +59,12 @@ int runLab(int argc, char** argv) {
   commands.push_back(makeStatsCommand(app));
   commands.push_back(makeSweepCommand(app));
 
-  if (argc < 2)
-    return usageError("", "missing command (" + commandList(commands) + "); see --help");
-  if (const auto problem = firstWordProblem(argv[1], commands)) return usageError("", *problem);
+  std::vector<std::string> names(commands.size());
+  std::transform(commands.begin(), commands.end(), names.begin(),
+                 [](const auto& command) { return command->words().name(); });
+  const std::string missingCommand = "missing command (" + joined(names) + "); see --help";
+  if (argc < 2) return usageError("", missingCommand);
+  if (const auto problem = firstWordProblem(argv[1], names)) return usageError("", *problem);
 
   try {
     app.parse(argc, argv);
@@ -95,7 +88,7 @@ int runLab(int argc, char** argv) {
     if (const auto problem = words.problem()) return usageError(words.name(), *problem);
     return command->run();
   }
-  return usageError("", "missing command (" + commandList(commands) + "); see --help");
+  return usageError("", missingCommand);
 }
 
 }  // namespace
