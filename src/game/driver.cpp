@@ -24,7 +24,8 @@ bool playRandomGuess(GameState& state, DrawSource& draws) {
 // Fills the guess from the phase the attempt is in. The opening of attempt 3 deduces that
 // group and moves on to attempt 4, which the same pass then plays. Returns false when no guess
 // can be made.
-bool produceGuess(GameState& state, DrawSource& draws) {
+// Inlined into each kind of attempt, as it was when there was only one.
+[[gnu::always_inline]] inline bool produceGuess(GameState& state, DrawSource& draws) {
   if (state.attempt <= 3) playOpening(state);
   if (state.attempt >= firstProbeAttempt && state.attempt < state.n1 + firstProbeAttempt) {
     return generateProbe(state, draws) || playRandomGuess(state, draws);
@@ -46,16 +47,27 @@ int compare(const std::int32_t* lhs, const std::int32_t* rhs, int count) {
   return 0;
 }
 
+Code drawSecret(DrawSource& draws) {
+  Code secret{};
+  std::generate(secret.begin(), secret.end(), [&draws] { return drawColour(draws); });
+  return secret;
+}
+
 void startGame(GameState& state, DrawSource& draws, TraceWriter& out, const Code* chosenSecret) {
   resetState(state);
   printStart(out, state);
-  // Positions 0 to 3 in order: these are the first four draws of the game.
-  std::generate(state.secret.begin(), state.secret.end(), [&draws] { return drawColour(draws); });
+  // These are the first four draws of the game.
+  state.secret = drawSecret(draws);
   if (chosenSecret != nullptr) state.secret = *chosenSecret;
   state.attempt = 0;
 }
 
-AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out) {
+namespace {
+
+// One attempt, in the order of the trace. `refereed` is fixed per game, so a game scored by its
+// hidden code compiles to the attempt it always was, with no test of the referee in it.
+template <bool refereed>
+AttemptResult attempt(GameState& state, DrawSource& draws, TraceWriter& out, Referee* referee) {
   if (state.attempt >= maxAttempts) {
     printLoss(out);
     return AttemptResult::lost;
@@ -68,7 +80,10 @@ AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out)
   }
   printExcludedColours(out, state);
 
-  const ScoreDetail score = scoreGuess(state.guess, state.secret);
+  ScoreDetail score = refereed ? ScoreDetail{} : scoreGuess(state.guess, state.secret);
+  if constexpr (refereed) {
+    if (!referee->score(state, score)) return AttemptResult::unscored;
+  }
   state.R = score.R;
   state.B = score.B;
   printScore(out, state, score);
@@ -92,7 +107,8 @@ AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out)
   applyEliminationRules(state);
   printColourHits(out, state);
 
-  if (guessIsSecret(state)) {
+  // Without the hidden code, four exact hits are the only sign of the code found.
+  if (refereed ? state.R == codeLength : guessIsSecret(state)) {
     printWin(out, state);
     return AttemptResult::won;
   }
@@ -100,20 +116,36 @@ AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out)
   return AttemptResult::ongoing;
 }
 
-GameOutcome playGame(GameState& state, DrawSource& draws, TraceWriter& out,
-                     const Code* chosenSecret) {
-  startGame(state, draws, out, chosenSecret);
+template <bool refereed>
+AttemptResult attempts(GameState& state, DrawSource& draws, TraceWriter& out, Referee* referee) {
   AttemptResult result = AttemptResult::ongoing;
-  while (result == AttemptResult::ongoing) result = playAttempt(state, draws, out);
-  if (result == AttemptResult::won) return {true, state.attempt + 1 - state.skippedCount};
-  return {false, state.attempt - state.skippedCount};
+  while (result == AttemptResult::ongoing) result = attempt<refereed>(state, draws, out, referee);
+  return result;
+}
+
+}  // namespace
+
+AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out, Referee* referee) {
+  if (referee == nullptr) return attempt<false>(state, draws, out, nullptr);
+  return attempt<true>(state, draws, out, referee);
+}
+
+GameOutcome playGame(GameState& state, DrawSource& draws, TraceWriter& out,
+                     const Code* chosenSecret, Referee* referee) {
+  startGame(state, draws, out, chosenSecret);
+  const AttemptResult result = referee == nullptr ? attempts<false>(state, draws, out, nullptr)
+                                                  : attempts<true>(state, draws, out, referee);
+  // The deducing pass moves the attempt index past 3 before the guess is scored, so a game that
+  // stops there has played three guesses, as skippedCount already says.
+  if (result == AttemptResult::won) return {result, state.attempt + 1 - state.skippedCount};
+  return {result, state.attempt - state.skippedCount};
 }
 
 GameOutcome playSeededGame(GameState& state, unsigned seed, TraceWriter& out,
-                           const Code* chosenSecret) {
+                           const Code* chosenSecret, Referee* referee) {
   std::srand(seed);
   StdRandDraws draws;
-  return playGame(state, draws, out, chosenSecret);
+  return playGame(state, draws, out, chosenSecret, referee);
 }
 
 }  // namespace codebreaker

@@ -6,6 +6,7 @@
 
 #include "game/draws.hpp"
 #include "game/state.hpp"
+#include "scoring/score.hpp"
 #include "trace/writer.hpp"
 
 namespace codebreaker {
@@ -14,12 +15,30 @@ namespace codebreaker {
 // `count` entries are equal (also when count is 0).
 int compare(const std::int32_t* lhs, const std::int32_t* rhs, int count);
 
-enum class AttemptResult { ongoing, won, lost };
+// Where the score of each guess comes from. Without a referee the driver scores the guess
+// against the hidden code in the state, as the game does; a referee lets the same attempts be
+// scored by someone else, such as a person who holds the code.
+class Referee {
+ public:
+  virtual ~Referee() = default;
+  // Fills `score` (R and B; the working counts only matter to a trace) for state.guess, or
+  // returns false when there is no score to be had: the attempt then stops right there,
+  // half-played, and the state is only good for starting a game again.
+  virtual bool score(const GameState& state, ScoreDetail& score) = 0;
+};
+
+// `unscored`: the referee had no score for the guess in state.guess.
+enum class AttemptResult { ongoing, won, lost, unscored };
 
 struct GameOutcome {
-  bool won = false;
+  AttemptResult end = AttemptResult::lost;
   std::int32_t guesses = 0;  // guesses actually played; the deduced attempt is not one
+
+  [[nodiscard]] bool won() const { return end == AttemptResult::won; }
 };
+
+// Draws a hidden code: positions 0 to 3 in order, one draw each.
+Code drawSecret(DrawSource& draws);
 
 // Initialises `state`, prints the start of the trace and draws the hidden code (four draws).
 // With `chosenSecret`, the four draws are still made, so every later draw is the one the drawn
@@ -29,16 +48,19 @@ void startGame(GameState& state, DrawSource& draws, TraceWriter& out,
 
 // Plays one attempt (the deducing pass plays attempts 3 and 4 together) and tells whether the
 // game goes on. A game ends lost with the loss line when it reaches the end of the tables, or
-// when a random guess is due and some position has no possible colour left.
-AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out);
+// when a random guess is due and some position has no possible colour left. With a referee,
+// the guess is won when the referee scores four exact hits.
+AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out,
+                          Referee* referee = nullptr);
 
-// A whole game: startGame, then attempts until the game is won or lost.
+// A whole game: startGame, then attempts until the game is won or lost, or until the referee
+// has no score for a guess (then `guesses` counts the guesses scored so far).
 GameOutcome playGame(GameState& state, DrawSource& draws, TraceWriter& out,
-                     const Code* chosenSecret = nullptr);
+                     const Code* chosenSecret = nullptr, Referee* referee = nullptr);
 
 // The game `codebreaker` plays when started at the second `seed`: seeds std::srand with it and
 // plays with std::rand draws.
 GameOutcome playSeededGame(GameState& state, unsigned seed, TraceWriter& out,
-                           const Code* chosenSecret = nullptr);
+                           const Code* chosenSecret = nullptr, Referee* referee = nullptr);
 
 }  // namespace codebreaker

@@ -5,15 +5,6 @@
 
 namespace codebreaker::lab {
 
-Code codeAt(std::size_t index) {
-  Code code{};
-  for (std::size_t position = codeLength; position-- > 0;) {
-    code[position] = static_cast<std::int32_t>(index % colourCount) + 1;
-    index /= colourCount;
-  }
-  return code;
-}
-
 GuessHistogram runStats(GameState& state, std::int64_t first, std::uint64_t games,
                         const ProgressFn& progress) {
   GuessHistogram histogram;
@@ -21,7 +12,7 @@ GuessHistogram runStats(GameState& state, std::int64_t first, std::uint64_t game
   for (std::uint64_t i = 0; i < games; ++i) {
     const unsigned seed = seedOf(first + static_cast<std::int64_t>(i));
     const GameOutcome outcome = playSeededGame(state, seed, silent);
-    histogram.add(outcome.won, outcome.guesses);
+    histogram.add(outcome.won(), outcome.guesses);
     if (progress) progress(i + 1);
   }
   return histogram;
@@ -34,8 +25,8 @@ SweepResult runSweep(GameState& state, unsigned seed, const ProgressFn& progress
   for (std::size_t i = 0; i < codeCount; ++i) {
     const Code code = codeAt(i);
     const GameOutcome outcome = playSeededGame(state, seed, silent, &code);
-    result.histogram.add(outcome.won, outcome.guesses);
-    result.games.push_back({code, outcome.guesses, outcome.won});
+    result.histogram.add(outcome.won(), outcome.guesses);
+    result.games.push_back({code, outcome.guesses, outcome.won()});
     if (progress) progress(i + 1);
   }
   return result;

@@ -9,6 +9,7 @@
 #include "game/state.hpp"
 #include "lab/progress.hpp"
 #include "lab/report.hpp"
+#include "scoring/code_space.hpp"
 
 namespace codebreaker::lab {
 
@@ -26,12 +27,6 @@ class Stopwatch {
 // The seed a second (or a seed given on the command line) stands for: the game seeds with
 // static_cast<unsigned>(time), so larger values wrap the same way.
 constexpr unsigned seedOf(std::int64_t value) { return static_cast<unsigned>(value); }
-
-// The number of hidden codes: colourCount ^ codeLength.
-inline constexpr std::size_t codeCount = 4096;
-
-// The `index`th code in ascending order: 0 is 1111, codeCount - 1 is 8888.
-Code codeAt(std::size_t index);
 
 // Plays the games `codebreaker` plays when started at the seconds first, first + 1, ...,
 // first + games - 1 (each second taken as its seed the way the game takes it).

@@ -55,7 +55,7 @@ TEST(SilentGame, AllocatesNothing) {
     GameOutcome outcome;
     const AllocationCounts counts =
         allocationsDuring([&] { outcome = playSeededGame(*state, seed, silent); });
-    EXPECT_TRUE(outcome.won) << "seed " << seed;
+    EXPECT_TRUE(outcome.won()) << "seed " << seed;
     EXPECT_EQ(counts.newCalls, noAllocation) << "seed " << seed;
     EXPECT_EQ(counts.mallocCalls, noAllocation) << "seed " << seed;
   }
@@ -75,7 +75,7 @@ TEST(SilentGame, EveryHiddenCodeAllocatesNothing) {
         colour = rest % colourCount + 1;
         rest /= colourCount;
       }
-      if (playSeededGame(*state, static_cast<unsigned>(index), silent, &code).won) ++won;
+      if (playSeededGame(*state, static_cast<unsigned>(index), silent, &code).won()) ++won;
     }
   });
   EXPECT_EQ(won, static_cast<std::size_t>(codeCount));
@@ -123,7 +123,7 @@ TEST(TracedGame, IntoPreparedMemorySinkAllocatesNothing) {
       flushed = out.flush();
     });
     ASSERT_TRUE(flushed) << "seed " << seed;
-    EXPECT_TRUE(outcome.won) << "seed " << seed;
+    EXPECT_TRUE(outcome.won()) << "seed " << seed;
     const std::string_view trace = sink->text();
     EXPECT_TRUE(trace.starts_with("0000\nTentative 1   ")) << "seed " << seed;
     EXPECT_TRUE(trace.ends_with(" coups")) << "seed " << seed;

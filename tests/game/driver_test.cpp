@@ -83,7 +83,7 @@ TEST(Driver, GameOutcomeOfALostGameCountsTheGuessesPlayed) {
   ScriptedDraws draws(drawsFor({1, 1, 1, 1}), {0, 0, 0, 6});
   TraceWriter silent(nullptr);
   const GameOutcome outcome = playGame(*state, draws, silent);
-  EXPECT_FALSE(outcome.won);
+  EXPECT_FALSE(outcome.won());
   EXPECT_EQ(outcome.guesses, maxAttempts - 1);
 }
 
@@ -111,7 +111,7 @@ TEST(Driver, ProbeDueWithAnEmptyPairListIsARandomGuess) {
   ScriptedDraws draws(concat(drawsFor({1, 1, 2, 7}), drawsFor({1, 1, 2, 7})));
   TraceWriter silent(nullptr);
   const GameOutcome outcome = playGame(*state, draws, silent);
-  EXPECT_TRUE(outcome.won);
+  EXPECT_TRUE(outcome.won());
   EXPECT_EQ(outcome.guesses, 4);
   EXPECT_EQ(draws.used(), 8U);
   EXPECT_EQ(state->n1, 1);
@@ -133,11 +133,60 @@ TEST(Driver, EveryHiddenCodeIsFound) {
       const Code code{n / 512 + 1, n / 64 % 8 + 1, n / 8 % 8 + 1, n % 8 + 1};
       SeededDraws draws(seed * 4096U + static_cast<unsigned>(n));
       const GameOutcome outcome = playGame(*state, draws, silent, &code);
-      ASSERT_TRUE(outcome.won) << "code " << code[0] << code[1] << code[2] << code[3];
+      ASSERT_TRUE(outcome.won()) << "code " << code[0] << code[1] << code[2] << code[3];
       longest = std::max(longest, outcome.guesses);
     }
   }
   EXPECT_LT(longest, 400);
+}
+
+}  // namespace
+}  // namespace codebreaker
+
+namespace codebreaker {
+namespace {
+
+// Scores like the hidden code `code` for its first `limit` guesses, then has no score.
+class CodeReferee final : public Referee {
+ public:
+  CodeReferee(const Code& code, int limit) : code_(code), limit_(limit) {}
+  bool score(const GameState& state, ScoreDetail& score) override {
+    if (scored_ == limit_) return false;
+    ++scored_;
+    score = scoreGuess(state.guess, code_);
+    return true;
+  }
+
+ private:
+  Code code_;
+  int limit_;
+  int scored_ = 0;
+};
+
+// A referee that scores as the hidden code would gives the hidden code's game, trace and all;
+// one that runs out of scores stops the game right there and counts only the scored guesses.
+TEST(Driver, ARefereeScoresTheSameAttemptsAsTheHiddenCode) {
+  for (const Code& code : {Code{7, 8, 7, 6}, Code{1, 3, 5, 7}, Code{1, 1, 2, 2}}) {
+    auto plain = std::make_unique<GameState>();
+    auto refereed = std::make_unique<GameState>();
+    const std::string expected =
+        captureTrace([&](TraceWriter& out) { playSeededGame(*plain, 1, out, &code); });
+    CodeReferee referee(code, 1000);
+    EXPECT_EQ(captureTrace([&](TraceWriter& out) {
+                // Another drawn code: only the referee's scores may count.
+                const Code other{8, 8, 8, 8};
+                EXPECT_TRUE(playSeededGame(*refereed, 1, out, &other, &referee).won());
+              }),
+              expected);
+  }
+  for (const int limit : {0, 2, 3, 4}) {
+    auto state = std::make_unique<GameState>();
+    CodeReferee referee({7, 8, 7, 6}, limit);
+    TraceWriter silent(nullptr);
+    const GameOutcome outcome = playSeededGame(*state, 1, silent, nullptr, &referee);
+    EXPECT_EQ(outcome.end, AttemptResult::unscored) << limit;
+    EXPECT_EQ(outcome.guesses, limit);
+  }
 }
 
 }  // namespace

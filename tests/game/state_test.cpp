@@ -31,7 +31,7 @@ TEST(State, ResetAfterALostGameClearsEveryRow) {
   const auto state = std::make_unique<GameState>();
   testing::ScriptedDraws draws(testing::drawsFor({1, 1, 1, 1}), {0, 0, 0, 6});
   TraceWriter silent(nullptr);
-  ASSERT_FALSE(playGame(*state, draws, silent).won);
+  ASSERT_FALSE(playGame(*state, draws, silent).won());
   resetState(*state);
   EXPECT_TRUE(*state == *fresh);
 }

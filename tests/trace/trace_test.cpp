@@ -170,7 +170,7 @@ TEST(Trace, HeadersSkipTheDeducedAttemptAndTheWinLineCountsGuessesPlayed) {
     std::string trace;
     GameOutcome outcome;
     trace = captureTrace([&](TraceWriter& out) { outcome = playSeededGame(*state, seed, out); });
-    ASSERT_TRUE(outcome.won) << "seed " << seed;
+    ASSERT_TRUE(outcome.won()) << "seed " << seed;
     const std::vector<int> headers = headerNumbers(trace);
     ASSERT_FALSE(headers.empty());
     std::vector<int> expected;
