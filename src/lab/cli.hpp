@@ -15,11 +15,10 @@
 #include <vector>
 
 #include "lab/options.hpp"
+#include "lab/output.hpp"
 
 namespace codebreaker::lab {
 
-inline constexpr const char* programName = "codebreaker-lab";
-inline constexpr int exitOutputFailure = 1;
 inline constexpr int exitUsage = 2;
 // Width of the option column of --help, so that help lines stay within 80 columns.
 inline constexpr std::size_t helpColumn = 18;

@@ -12,5 +12,7 @@ std::unique_ptr<Command> makeReplayCommand(CLI::App& lab);
 std::unique_ptr<Command> makePlayCommand(CLI::App& lab);
 std::unique_ptr<Command> makeStatsCommand(CLI::App& lab);
 std::unique_ptr<Command> makeSweepCommand(CLI::App& lab);
+std::unique_ptr<Command> makeSolveCommand(CLI::App& lab);
+std::unique_ptr<Command> makeGuessCommand(CLI::App& lab);
 
 }  // namespace codebreaker::lab

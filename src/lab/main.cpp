@@ -1,6 +1,8 @@
-// codebreaker-lab: replays, plays and measures the games of codebreaker.
+// codebreaker-lab: replays, plays and measures the games of codebreaker, and plays them with a
+// person.
 //
-// Exit status: 0 on success, 1 when standard output cannot be written, 2 for bad usage. A usage
+// Exit status: 0 on success, 1 when standard output cannot be written, 2 for bad usage, 3 when
+// a person stops an interactive game before its end. A usage
 // error is one line on standard error and nothing on standard output, so that a script never
 // mistakes half a report for a result.
 
@@ -58,6 +60,8 @@ int runLab(int argc, char** argv) {
   commands.push_back(makePlayCommand(app));
   commands.push_back(makeStatsCommand(app));
   commands.push_back(makeSweepCommand(app));
+  commands.push_back(makeSolveCommand(app));
+  commands.push_back(makeGuessCommand(app));
 
   std::vector<std::string> names(commands.size());
   std::transform(commands.begin(), commands.end(), names.begin(),

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "game/driver.hpp"
-#include "lab/cli.hpp"
 
 namespace codebreaker::lab {
 

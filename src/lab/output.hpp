@@ -8,6 +8,9 @@
 
 namespace codebreaker::lab {
 
+inline constexpr const char* programName = "codebreaker-lab";
+inline constexpr int exitOutputFailure = 1;
+
 // Prints "codebreaker-lab: cannot write to standard output: REASON" and returns
 // exitOutputFailure. An errorNumber of 0 is reported as EIO.
 int outputError(int errorNumber);

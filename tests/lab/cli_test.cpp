@@ -41,7 +41,7 @@ std::string readAll(std::FILE* file) {
 class Child {
  public:
   Child(const char* binary, const Args& args, const char* stdoutPath = nullptr,
-        const char* stderrPath = nullptr) {
+        const char* stderrPath = nullptr, const char* stdinPath = nullptr) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fileno(out_.get()), 1);
@@ -52,6 +52,7 @@ class Child {
     if (stderrPath != nullptr) {
       posix_spawn_file_actions_addopen(&actions, 2, stderrPath, O_RDWR | O_NOCTTY, 0);
     }
+    if (stdinPath != nullptr) posix_spawn_file_actions_addopen(&actions, 0, stdinPath, O_RDONLY, 0);
     Args words = {binary};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -146,7 +147,7 @@ bool isOneLine(const std::string& text) {
 // standard output: what was wrong, which word, and what is accepted.
 TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
   const std::string seedRange = "expected a whole number from 0 to 4294967295";
-  const std::string commands = "replay, play, stats, sweep";
+  const std::string commands = "replay, play, stats, sweep, solve, guess";
   const struct {
     Args args;
     std::string message;
@@ -196,6 +197,9 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"stats", "--", "x"}, "stats: unexpected argument \"x\""},
       {{"sweep", "--seed", "-1"}, "sweep: --seed: " + seedRange + ", got \"-1\""},
       {{"sweep", "extra"}, "sweep: unexpected argument \"extra\""},
+      {{"solve", "--seed", "x"}, "solve: --seed: " + seedRange + ", got \"x\""},
+      {{"solve", "7876"}, "solve: unexpected argument \"7876\""},
+      {{"guess", "--hint"}, "guess: unknown option \"--hint\" (did you mean --hints?)"},
   };
   for (const auto& c : cases) {
     const Result result = lab(c.args);
@@ -218,7 +222,9 @@ TEST(LabCli, HelpGoesToStdoutWithExitZero) {
       {{"--help"}, "sweep"},
       {{"replay", "-h"}, "past 4294967295 it wraps as the game's clock does"},
       {{"play", "--help"}, "--seed N        Seed of the draws, 0 to 4294967295"},
-      {{"stats", "--help"}, "--games"}};
+      {{"stats", "--help"}, "--games"},
+      {{"solve", "--help"}, "the guesses of play CODE --seed N"},
+      {{"guess", "--help"}, "--hints"}};
   for (const auto& [args, mentions] : cases) {
     const Result result = lab(args);
     EXPECT_EQ(result.status, 0);
@@ -262,6 +268,45 @@ TEST(LabCli, FailedWritesAreOneLineAndExitOne) {
     EXPECT_EQ(result.status, 1) << args.front();
     EXPECT_TRUE(isOneLine(result.err)) << result.err;
     EXPECT_NE(result.err.find("No space left on device"), std::string::npos) << result.err;
+  }
+}
+
+// Answers come from standard input; a transcript from a file echoes each answer after its
+// prompt, as a terminal would show it.
+TEST(LabCli, InteractiveCommandsReadStandardInputAndExitWithTheirEnd) {
+  const struct {
+    Args args;
+    const char* input;
+    int status;
+    std::string shown;
+  } cases[] = {
+      {{"solve", "--seed", "1"},
+       "0 0\n0 0\n1 0\n0 2\n1 2\n1 2\n2 0\n2 1\n1 2\n0 3\n2 0\n4 0\n",
+       0,
+       "guess 12: 7 8 7 6\nscore (exact colour-only)? 4 0\nsolved in 12 guesses\n"},
+      {{"solve", "--seed", "1"},
+       "2 0\n",
+       3,
+       "score (exact colour-only)? \ninput ended before the code was found\n"},
+      {{"guess", "--seed", "1"},
+       "1234\nquit\n",
+       3,
+       "guess 1? 1234\nR=1  B=1\nguess 2? quit\nthe code was 8 7 2 4\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string input = ::testing::TempDir() + "lab_input";
+    File file(std::fopen(input.c_str(), "w"), &std::fclose);
+    std::fputs(c.input, file.get());
+    file.reset();
+    const Result result =
+        Child(CODEBREAKER_LAB_BINARY, c.args, nullptr, nullptr, input.c_str()).wait();
+    EXPECT_EQ(result.status, c.status) << c.input;
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(result.out.ends_with(c.shown)) << result.out;
+    const Result failed =
+        Child(CODEBREAKER_LAB_BINARY, c.args, "/dev/full", nullptr, input.c_str()).wait();
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(isOneLine(failed.err)) << failed.err;
   }
 }
 

@@ -1,0 +1,40 @@
+// solve [--seed N]: the engine cracks a code that the person holds; the person scores each guess.
+
+#include <memory>
+
+#include "lab/commands.hpp"
+#include "lab/dialogue.hpp"
+#include "lab/options.hpp"
+#include "lab/runs.hpp"
+#include "lab/solve_session.hpp"
+
+namespace codebreaker::lab {
+namespace {
+
+class SolveCommand final : public Command {
+ public:
+  explicit SolveCommand(CLI::App& lab)
+      : Command(lab, "solve",
+                "The engine guesses a code you hold; you score each guess (exit 3 if stopped)"),
+        seed_(words_.option("--seed", "N", std::string(seedAccepts),
+                            "Seed of the draws, 0 to 4294967295 (default: the current "
+                            "second); answered truthfully, the guesses of play CODE --seed N")) {}
+
+  int run() override {
+    const auto seed = seedOption(seed_, seedOf(currentSecond()));
+    if (!seed.value) return usageError(words_.name(), seed.error);
+    const auto session = std::make_unique<SolveSession>(*seed.value);
+    return converse(*session, stdin, stdout, !stdinIsTerminal());
+  }
+
+ private:
+  const Given& seed_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> makeSolveCommand(CLI::App& lab) {
+  return std::make_unique<SolveCommand>(lab);
+}
+
+}  // namespace codebreaker::lab
