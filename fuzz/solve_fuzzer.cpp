@@ -1,0 +1,160 @@
+// libFuzzer target: drives `solve` sessions, and `guess` sessions, with arbitrary answer
+// streams (bad answers, contradictions, undo at any point) and checks the session after every
+// line: it is solved, stopped, or waiting at a prompt in a state that agrees with its answers.
+//
+// Input layout:
+//   byte 0     mode: bit 0 reads the rest as text lines through the real dialogue loop; else
+//              each byte is one line, as below
+//   bytes 1-4  the seed, little-endian
+//   bytes 5-8  a code (byte % 8 + 1) that "truthful" answers are given for
+//   the rest   in byte mode: 0-24 the answer (b / 5, b % 5), which may be impossible; 25-63 the
+//              truthful answer; 64-79 undo; 80 help; 81 quit; 82-95 a guess of the code in a
+//              guess session; anything else a line holding that byte
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "lab/answers.hpp"
+#include "lab/dialogue.hpp"
+#include "lab/guess_session.hpp"
+#include "lab/solve_session.hpp"
+
+namespace {
+
+using codebreaker::Answer;
+using codebreaker::Code;
+using codebreaker::codeLength;
+using codebreaker::colourCount;
+using codebreaker::lab::GuessSession;
+using codebreaker::lab::SolveSession;
+using codebreaker::lab::Turn;
+using Phase = SolveSession::Phase;
+
+constexpr std::size_t headerSize = 9;
+constexpr std::uint8_t textBit = 1U << 0;
+
+[[noreturn]] void fail(const SolveSession& session, const char* what) {
+  std::fprintf(stderr, "solve_fuzzer: %s\n  answers=%zu guess number=%d phase=%d fitting=%zu\n",
+               what, session.answers().size(), session.guessNumber(),
+               static_cast<int>(session.phase()), session.fitting().count());
+  std::abort();
+}
+
+std::string typed(const Answer& answer) {
+  return std::to_string(answer.exact) + " " + std::to_string(answer.colourOnly);
+}
+
+void check(const SolveSession& session, Turn turn) {
+  const Phase phase = session.phase();
+  if ((turn == Turn::finished) != (phase == Phase::solved)) fail(session, "finished unsolved");
+  if ((turn == Turn::stopped) != (phase == Phase::stopped)) fail(session, "stopped unasked");
+  if (phase == Phase::solved && session.answers().back().answer.exact != codeLength) {
+    fail(session, "solved without four exact hits");
+  }
+  if (phase == Phase::asking) {
+    if (session.fitting().count() == 0) fail(session, "asking although no code fits");
+    if (static_cast<std::size_t>(session.guessNumber()) != session.answers().size() + 1) {
+      fail(session, "the guess number does not count the answers");
+    }
+    for (const std::int32_t colour : session.guess()) {
+      if (colour < 1 || colour > colourCount) fail(session, "guess colour outside 1..8");
+    }
+  }
+  if (phase == Phase::contradiction && session.fitting().count() != 0) {
+    fail(session, "contradiction although some code fits");
+  }
+}
+
+// Every answer the session holds agrees with the count of codes that fit them.
+void checkCount(const SolveSession& session) {
+  std::size_t fitting = 0;
+  for (std::size_t i = 0; i < codebreaker::codeCount; ++i) {
+    const Code code = codebreaker::codeAt(i);
+    if (codebreaker::lab::firstContradicted(code, session.answers()) == session.answers().size()) {
+      ++fitting;
+    }
+  }
+  if (fitting != session.fitting().count()) fail(session, "the count of fitting codes is wrong");
+}
+
+void playBytes(unsigned seed, const Code& code, const std::uint8_t* bytes, std::size_t size,
+               std::FILE* out) {
+  auto session = std::make_unique<SolveSession>(seed);
+  GuessSession guesses(seed, true);
+  for (std::size_t i = 0; i < size; ++i) {
+    const std::uint8_t b = bytes[i];
+    std::string line;
+    if (b < 25) {
+      line = typed({b / 5, b % 5});
+    } else if (b < 64) {
+      line = typed(codebreaker::answerFor(session->guess(), code));
+    } else if (b < 80) {
+      line = "undo";
+    } else if (b == 80) {
+      line = "help";
+    } else if (b == 81) {
+      line = "quit";
+    } else if (b < 96) {
+      guesses.reply(codebreaker::lab::spacedCode(codebreaker::codeAt((b * 613U + i) % 4096)), out);
+      continue;
+    } else {
+      line.assign(1, static_cast<char>(b));
+    }
+    const std::size_t before = session->answers().size();
+    const Code undone = before > 0 ? session->answers().back().guess : Code{};
+    const Turn turn = session->reply(line, out);
+    check(*session, turn);
+    if (line == "undo" && before > 0 && session->answers().size() != before - 1) {
+      fail(*session, "undo did not take back one answer");
+    }
+    if (line == "undo" && before > 0 && session->phase() == Phase::asking &&
+        session->guess() != undone) {
+      fail(*session, "undo did not come back to the guess of the answer taken back");
+    }
+    if (turn != Turn::goOn) break;
+  }
+  checkCount(*session);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::array<std::uint8_t, headerSize> header{};
+  for (std::size_t i = 0; i < headerSize && i < size; ++i) header[i] = data[i];
+  const unsigned seed = static_cast<unsigned>(header[1]) | static_cast<unsigned>(header[2]) << 8 |
+                        static_cast<unsigned>(header[3]) << 16 |
+                        static_cast<unsigned>(header[4]) << 24;
+  Code code{};
+  for (std::size_t p = 0; p < codeLength; ++p) {
+    code[p] = static_cast<std::int32_t>(header[5 + p] % colourCount) + 1;
+  }
+  const std::uint8_t* rest = size > headerSize ? data + headerSize : data + size;
+  const std::size_t restSize = size > headerSize ? size - headerSize : 0;
+
+  std::FILE* out = std::fopen("/dev/null", "w");
+  if (out == nullptr) return 0;
+  if ((header[0] & textBit) != 0) {
+    // The real loop over the bytes as typed lines: it must end, with one of its statuses.
+    std::string text(reinterpret_cast<const char*>(rest), restSize);
+    std::FILE* in =
+        text.empty() ? std::fopen("/dev/null", "r") : fmemopen(text.data(), text.size(), "r");
+    if (in != nullptr) {
+      SolveSession session(seed);
+      const int status = codebreaker::lab::converse(session, in, out, true);
+      if (status != 0 && status != codebreaker::lab::exitStopped) fail(session, "odd status");
+      std::rewind(in);
+      GuessSession guesses(seed, true);
+      codebreaker::lab::converse(guesses, in, out, false);
+      std::fclose(in);
+    }
+  } else {
+    playBytes(seed, code, rest, restSize, out);
+  }
+  std::fclose(out);
+  return 0;
+}
