@@ -14,12 +14,10 @@ namespace {
 class GuessCommand final : public Command {
  public:
   explicit GuessCommand(CLI::App& lab)
-      : Command(lab, "guess", "You guess a hidden code; each guess is scored (exit 3 if stopped)"),
+      : Command(lab, "guess", "You guess the hidden code of a seed; each guess is scored"),
         seed_(words_.option("--seed", "N", std::string(seedAccepts),
-                            "Seed of the hidden code, 0 to 4294967295 (default: the current "
-                            "second); the code of play's game for that seed")),
-        hints_(words_.flag("--hints",
-                           "After each answer, count the codes that still fit every answer")) {}
+                            "Seed of the hidden code, 0 to 4294967295 (default: now)")),
+        hints_(words_.flag("--hints", "Count the codes that still fit after each answer")) {}
 
   int run() override {
     const auto seed = seedOption(seed_, seedOf(currentSecond()));

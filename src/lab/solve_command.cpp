@@ -14,11 +14,9 @@ namespace {
 class SolveCommand final : public Command {
  public:
   explicit SolveCommand(CLI::App& lab)
-      : Command(lab, "solve",
-                "The engine guesses a code you hold; you score each guess (exit 3 if stopped)"),
+      : Command(lab, "solve", "The engine guesses your code as play CODE would; you score"),
         seed_(words_.option("--seed", "N", std::string(seedAccepts),
-                            "Seed of the draws, 0 to 4294967295 (default: the current "
-                            "second); answered truthfully, the guesses of play CODE --seed N")) {}
+                            "Seed of the draws, 0 to 4294967295 (default: now)")) {}
 
   int run() override {
     const auto seed = seedOption(seed_, seedOf(currentSecond()));

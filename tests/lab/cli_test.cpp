@@ -223,7 +223,7 @@ TEST(LabCli, HelpGoesToStdoutWithExitZero) {
       {{"replay", "-h"}, "past 4294967295 it wraps as the game's clock does"},
       {{"play", "--help"}, "--seed N        Seed of the draws, 0 to 4294967295"},
       {{"stats", "--help"}, "--games"},
-      {{"solve", "--help"}, "the guesses of play CODE --seed N"},
+      {{"solve", "--help"}, "as play CODE would"},
       {{"guess", "--help"}, "--hints"}};
   for (const auto& [args, mentions] : cases) {
     const Result result = lab(args);
