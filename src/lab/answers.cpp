@@ -127,17 +127,15 @@ Parsed<Answer> parseAnswer(std::string_view line) {
 Parsed<Code> parseGuess(std::string_view line) {
   // The colours may be typed together or apart; only the digits and their order count.
   const auto words = tokens<codeLength + 1>(line);
-  std::size_t typed = 0;
-  for (std::size_t i = 0; i < std::min(words.count, words.words.size()); ++i) {
-    typed += words.words[i].size();
-  }
   const std::string_view shown = trimmed(line);
   if (words.count == 0) return {std::nullopt, "no guess given: " + std::string(guessHint)};
+  std::size_t typed = 0;
   for (std::size_t i = 0; i < std::min(words.count, words.words.size()); ++i) {
     const std::string_view word = words.words[i];
     if (!std::all_of(word.begin(), word.end(), digit)) {
       return {std::nullopt, quote(shown) + " is not a guess: " + std::string(guessHint)};
     }
+    typed += word.size();
   }
   if (words.count > words.words.size() || typed != codeLength) {
     return {std::nullopt, quote(shown) + " is not four colours: " + std::string(guessHint)};

@@ -77,4 +77,13 @@ int converse(Dialogue& dialogue, std::FILE* in, std::FILE* out, bool echo) {
 
 bool stdinIsTerminal() { return isatty(STDIN_FILENO) == 1; }
 
+void sayLine(std::FILE* out, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), out);
+  std::fputc('\n', out);
+}
+
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 }  // namespace codebreaker::lab

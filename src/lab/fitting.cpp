@@ -18,11 +18,6 @@ void FittingCodes::add(const Scored& scored) { update(scored, 1); }
 
 void FittingCodes::remove(const Scored& scored) { update(scored, -1); }
 
-void FittingCodes::clear() {
-  misses_.fill(0);
-  fitting_ = codeCount;
-}
-
 bool FittingCodes::fits(const Code& code) const { return misses_[indexOf(code)] == 0; }
 
 std::vector<std::size_t> FittingCodes::suspects(std::span<const Scored> answers) const {

@@ -25,7 +25,6 @@ class FittingCodes {
   void add(const Scored& scored);
   // Takes back an answer given by add(). Precondition: it was added and not yet taken back.
   void remove(const Scored& scored);
-  void clear();
 
   // The number of codes that contradict no answer.
   [[nodiscard]] std::size_t count() const { return fitting_; }

@@ -18,11 +18,6 @@ constexpr std::string_view helpText =
     "  help   show this\n"
     "  quit   stop and see the code\n";
 
-void say(std::FILE* out, const std::string& text) {
-  std::fputs(text.c_str(), out);
-  std::fputc('\n', out);
-}
-
 }  // namespace
 
 GuessSession::GuessSession(unsigned seed, bool hints) : seed_(seed), hints_(hints) {
@@ -46,27 +41,26 @@ std::string_view GuessSession::prompt() const { return prompt_; }
 Turn GuessSession::reply(std::string_view line, std::FILE* out) {
   switch (wordOf(line)) {
     case Word::quit:
-      say(out, "the code was " + spacedCode(secret_));
+      sayLine(out, "the code was " + spacedCode(secret_));
       return Turn::stopped;
     case Word::help:
       std::fputs(helpText.data(), out);
       return Turn::goOn;
     case Word::undo:
-      say(out, "there is nothing to undo: a guess, once scored, stays");
+      sayLine(out, "there is nothing to undo: a guess, once scored, stays");
       return Turn::goOn;
     case Word::none:
       break;
   }
   const auto parsed = parseGuess(line);
   if (!parsed.value) {
-    say(out, parsed.error);
+    sayLine(out, parsed.error);
     return Turn::goOn;
   }
   const Scored scored{*parsed.value, answerFor(*parsed.value, secret_)};
   std::fprintf(out, "R=%d  B=%d\n", scored.answer.exact, scored.answer.colourOnly);
   if (scored.answer.exact == codeLength) {
-    const std::size_t count = guesses_.size() + 1;
-    say(out, "found in " + std::to_string(count) + (count == 1 ? " guess" : " guesses"));
+    sayLine(out, "found in " + counted(guesses_.size() + 1, "guess", "guesses"));
     return Turn::finished;
   }
   // Could the guess have been the code, given the answers before its own?
@@ -91,7 +85,7 @@ void GuessSession::showHints(std::size_t contradicted, std::FILE* out) const {
 }
 
 void GuessSession::inputEnded(std::FILE* out) {
-  say(out, "input ended before the code was found; it was " + spacedCode(secret_));
+  sayLine(out, "input ended before the code was found; it was " + spacedCode(secret_));
 }
 
 }  // namespace codebreaker::lab

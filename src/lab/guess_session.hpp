@@ -25,7 +25,6 @@ class GuessSession final : public Dialogue {
   void inputEnded(std::FILE* out) override;
 
   [[nodiscard]] const Code& secret() const { return secret_; }
-  [[nodiscard]] std::size_t guesses() const { return guesses_.size(); }
 
  private:
   // `contradicted`: the earlier guess whose answer rules out the latest guess as the code, or

@@ -1,6 +1,5 @@
 #include "lab/solve_session.hpp"
 
-#include <algorithm>
 #include <span>
 #include <string>
 
@@ -40,19 +39,19 @@ class RecordedAnswers final : public Referee {
   std::size_t next_ = 0;
 };
 
-std::string plural(std::size_t count, std::string_view one, std::string_view many) {
-  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+// The colours the engine still holds possible at `position`, as digits ("" when none is left).
+std::string possibleAt(const GameState& state, std::size_t position) {
+  std::string colours;
+  for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
+    if (state.possibleGrid[row(colour)][position] != 0) colours += static_cast<char>('0' + colour);
+  }
+  return colours;
 }
 
 // "guess 2: 3 3 4 4 scored 1 0".
 std::string described(const Scored& scored, std::size_t index) {
   return "guess " + std::to_string(index + 1) + ": " + spacedCode(scored.guess) + " scored " +
          std::to_string(scored.answer.exact) + " " + std::to_string(scored.answer.colourOnly);
-}
-
-void say(std::FILE* out, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), out);
-  std::fputc('\n', out);
 }
 
 }  // namespace
@@ -95,7 +94,7 @@ Turn SolveSession::reply(std::string_view line, std::FILE* out) {
   switch (wordOf(line)) {
     case Word::quit:
       phase_ = Phase::stopped;
-      say(out, "stopped before the code was found");
+      sayLine(out, "stopped before the code was found");
       return Turn::stopped;
     case Word::help:
       std::fputs(helpText.data(), out);
@@ -107,16 +106,16 @@ Turn SolveSession::reply(std::string_view line, std::FILE* out) {
       break;
   }
   if (phase_ == Phase::contradiction) {
-    say(out, "no code fits your answers: type undo to take one back, or quit");
+    sayLine(out, "no code fits your answers: type undo to take one back, or quit");
     return Turn::goOn;
   }
   if (phase_ == Phase::stuck) {
-    say(out, "the engine can make no guess: type undo to take an answer back, or quit");
+    sayLine(out, "the engine can make no guess: type undo to take an answer back, or quit");
     return Turn::goOn;
   }
   const auto parsed = parseAnswer(line);
   if (!parsed.value) {
-    say(out, parsed.error);
+    sayLine(out, parsed.error);
     return Turn::goOn;
   }
   answer(*parsed.value, out);
@@ -125,7 +124,7 @@ Turn SolveSession::reply(std::string_view line, std::FILE* out) {
 
 void SolveSession::inputEnded(std::FILE* out) {
   phase_ = Phase::stopped;
-  say(out, "input ended before the code was found");
+  sayLine(out, "input ended before the code was found");
 }
 
 void SolveSession::answer(const Answer& answer, std::FILE* out) {
@@ -133,7 +132,8 @@ void SolveSession::answer(const Answer& answer, std::FILE* out) {
   fitting_.add(answers_.back());
   if (answer.exact == codeLength) {
     replay();
-    say(out, "solved in " + plural(static_cast<std::size_t>(outcome_.guesses), "guess", "guesses"));
+    sayLine(out,
+            "solved in " + counted(static_cast<std::size_t>(outcome_.guesses), "guess", "guesses"));
     // The code is found all the same, but an earlier answer was wrong for it.
     std::string wrong;
     const Code& code = answers_.back().guess;
@@ -141,7 +141,7 @@ void SolveSession::answer(const Answer& answer, std::FILE* out) {
       if (answerFor(answers_[k].guess, code) == answers_[k].answer) continue;
       wrong += (wrong.empty() ? "" : ", ") + described(answers_[k], k);
     }
-    if (!wrong.empty()) say(out, "note: these answers do not fit that code: " + wrong);
+    if (!wrong.empty()) sayLine(out, "note: these answers do not fit that code: " + wrong);
     return;
   }
   carryOn(out);
@@ -149,10 +149,10 @@ void SolveSession::answer(const Answer& answer, std::FILE* out) {
 
 void SolveSession::undo(std::FILE* out) {
   if (answers_.empty()) {
-    say(out, "nothing to undo: no answer given yet");
+    sayLine(out, "nothing to undo: no answer given yet");
     return;
   }
-  say(out, "took back " + described(answers_.back(), answers_.size() - 1));
+  sayLine(out, "took back " + described(answers_.back(), answers_.size() - 1));
   fitting_.remove(answers_.back());
   answers_.pop_back();
   carryOn(out);
@@ -174,7 +174,7 @@ void SolveSession::carryOn(std::FILE* out) {
   if (answers_.size() == 3 && state_->skippedCount == 1) {
     // The pegs of colours 7 and 8 follow from the three opening answers.
     const auto pegs = static_cast<std::size_t>(state_->groupRows[3][groupScoreColumn]);
-    say(out, "  deduced, not played: colours 7 and 8 hold " + plural(pegs, "peg", "pegs"));
+    sayLine(out, "  deduced, not played: colours 7 and 8 hold " + counted(pegs, "peg", "pegs"));
   }
   showGuess(out);
 }
@@ -185,46 +185,35 @@ void SolveSession::showGuess(std::FILE* out) const {
 
 void SolveSession::showKnowledge(std::FILE* out) const {
   std::string line = "  possible:";
-  for (int position = 0; position < codeLength; ++position) {
-    line += ' ';
-    bool any = false;
-    for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
-      if (state_->possibleGrid[row(colour)][static_cast<std::size_t>(position)] == 0) continue;
-      line += static_cast<char>('0' + colour);
-      any = true;
-    }
-    if (!any) line += '-';
+  for (std::size_t position = 0; position < codeLength; ++position) {
+    const std::string colours = possibleAt(*state_, position);
+    line += ' ' + (colours.empty() ? "-" : colours);
   }
   line +=
       "   codes that fit: " + std::to_string(fitting_.count()) + " of " + std::to_string(codeCount);
-  say(out, line);
+  sayLine(out, line);
 }
 
 void SolveSession::showContradiction(std::FILE* out) const {
-  say(out, "no code fits all your answers, so one of them is wrong");
+  sayLine(out, "no code fits all your answers, so one of them is wrong");
   // Some code fitted every answer before the last one, so the list is never empty.
-  say(out, "suspects (without any one of them, some code fits all the others):");
+  sayLine(out, "suspects (without any one of them, some code fits all the others):");
   for (const std::size_t k : fitting_.suspects(answers_)) {
-    say(out, "  " + described(answers_[k], k));
+    sayLine(out, "  " + described(answers_[k], k));
   }
-  say(out, "type undo to take back your last answer (again for each earlier one), or quit");
+  sayLine(out, "type undo to take back your last answer (again for each earlier one), or quit");
 }
 
 void SolveSession::showStuck(std::FILE* out) const {
   if (state_->attempt >= maxAttempts) {
-    say(out, "the engine has used all " + std::to_string(maxAttempts) + " of its attempts");
+    sayLine(out, "the engine has used all " + std::to_string(maxAttempts) + " of its attempts");
   } else {
-    int empty = 0;
-    while (
-        empty < codeLength - 1 &&
-        std::any_of(state_->possibleGrid.begin(), state_->possibleGrid.end(),
-                    [empty](const auto& r) { return r[static_cast<std::size_t>(empty)] != 0; })) {
-      ++empty;
-    }
-    std::fprintf(out, "the engine can make no guess: every colour is struck at position %d\n",
+    std::size_t empty = 0;
+    while (empty + 1 < codeLength && !possibleAt(*state_, empty).empty()) ++empty;
+    std::fprintf(out, "the engine can make no guess: every colour is struck at position %zu\n",
                  empty + 1);
   }
-  say(out, "an answer was probably wrong: type undo to take back your last answer, or quit");
+  sayLine(out, "an answer was probably wrong: type undo to take back your last answer, or quit");
 }
 
 }  // namespace codebreaker::lab

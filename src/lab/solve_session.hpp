@@ -41,7 +41,6 @@ class SolveSession final : public Dialogue {
   [[nodiscard]] std::int32_t guessNumber() const { return outcome_.guesses + 1; }
   [[nodiscard]] const std::vector<Scored>& answers() const { return answers_; }
   [[nodiscard]] const FittingCodes& fitting() const { return fitting_; }
-  [[nodiscard]] const GameState& state() const { return *state_; }
 
  private:
   void replay();
