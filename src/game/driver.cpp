@@ -25,8 +25,16 @@ bool playRandomGuess(GameState& state, DrawSource& draws) {
 // group and moves on to attempt 4, which the same pass then plays. Returns false when no guess
 // can be made.
 // Inlined into each kind of attempt, as it was when there was only one.
-[[gnu::always_inline]] inline bool produceGuess(GameState& state, DrawSource& draws) {
-  if (state.attempt <= 3) playOpening(state);
+template <bool observed>
+[[gnu::always_inline]] inline bool produceGuess(GameState& state, DrawSource& draws,
+                                                StepObserver* observer) {
+  if (state.attempt <= 3) {
+    playOpening(state);
+    // Only the deducing pass leaves the openings at the first probe attempt.
+    if constexpr (observed) {
+      if (state.attempt == firstProbeAttempt) observer->stepDone(Step::deducedGroup, state);
+    }
+  }
   if (state.attempt >= firstProbeAttempt && state.attempt < state.n1 + firstProbeAttempt) {
     return generateProbe(state, draws) || playRandomGuess(state, draws);
   }
@@ -64,17 +72,27 @@ void startGame(GameState& state, DrawSource& draws, TraceWriter& out, const Code
 
 namespace {
 
-// One attempt, in the order of the trace. `refereed` is fixed per game, so a game scored by its
-// hidden code compiles to the attempt it always was, with no test of the referee in it.
-template <bool refereed>
-AttemptResult attempt(GameState& state, DrawSource& draws, TraceWriter& out, Referee* referee) {
+// What a game is played with besides its state, its draws and its trace.
+struct Seams {
+  Referee* referee;
+  StepObserver* observer;
+};
+
+// One attempt, in the order of the trace. `refereed` and `observed` are fixed per game, so a
+// game scored by its hidden code with no one watching compiles to the attempt it always was,
+// with no test of either seam in it.
+template <bool refereed, bool observed>
+AttemptResult attempt(GameState& state, DrawSource& draws, TraceWriter& out, Seams seams) {
+  const auto tell = [&](Step step) {
+    if constexpr (observed) seams.observer->stepDone(step, state);
+  };
   if (state.attempt >= maxAttempts) {
     printLoss(out);
     return AttemptResult::lost;
   }
   state.randomTally.fill(0);
   printHeader(out, state);
-  if (!produceGuess(state, draws)) {
+  if (!produceGuess<observed>(state, draws, seams.observer)) {
     printLoss(out);
     return AttemptResult::lost;
   }
@@ -82,10 +100,11 @@ AttemptResult attempt(GameState& state, DrawSource& draws, TraceWriter& out, Ref
 
   ScoreDetail score = refereed ? ScoreDetail{} : scoreGuess(state.guess, state.secret);
   if constexpr (refereed) {
-    if (!referee->score(state, score)) return AttemptResult::unscored;
+    if (!seams.referee->score(state, score)) return AttemptResult::unscored;
   }
   state.R = score.R;
   state.B = score.B;
+  tell(Step::scored);
   printScore(out, state, score);
   printGrids(out, state);
 
@@ -100,11 +119,19 @@ AttemptResult attempt(GameState& state, DrawSource& draws, TraceWriter& out, Ref
   if (state.attempt >= firstProbeAttempt && state.attempt <= lastProbeAttempt) {
     printProbeDifferences(out, state);
     evaluateProbe(state);
+    tell(Step::probeEvaluated);
   }
   printColourList(out, state);
-  if (pairResolutionDue(state)) resolvePair(state);
+  if (pairResolutionDue(state)) {
+    resolvePair(state);
+    tell(Step::pairResolved);
+  }
   if (state.R == 0 && state.B == 0) printNoHit(out, state);
-  applyEliminationRules(state);
+  if constexpr (observed) {
+    applyEliminationRules(state, *seams.observer);
+  } else {
+    applyEliminationRules(state);
+  }
   printColourHits(out, state);
 
   // Without the hidden code, four exact hits are the only sign of the code found.
@@ -116,25 +143,43 @@ AttemptResult attempt(GameState& state, DrawSource& draws, TraceWriter& out, Ref
   return AttemptResult::ongoing;
 }
 
-template <bool refereed>
-AttemptResult attempts(GameState& state, DrawSource& draws, TraceWriter& out, Referee* referee) {
+template <bool refereed, bool observed>
+AttemptResult attempts(GameState& state, DrawSource& draws, TraceWriter& out, Seams seams) {
   AttemptResult result = AttemptResult::ongoing;
-  while (result == AttemptResult::ongoing) result = attempt<refereed>(state, draws, out, referee);
+  while (result == AttemptResult::ongoing) {
+    result = attempt<refereed, observed>(state, draws, out, seams);
+  }
   return result;
+}
+
+// Calls `run.template operator()<refereed, observed>()` for the seams that are there.
+template <typename Run>
+AttemptResult withSeams(Seams seams, Run run) {
+  if (seams.observer == nullptr) {
+    return seams.referee == nullptr ? run.template operator()<false, false>()
+                                    : run.template operator()<true, false>();
+  }
+  return seams.referee == nullptr ? run.template operator()<false, true>()
+                                  : run.template operator()<true, true>();
 }
 
 }  // namespace
 
-AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out, Referee* referee) {
-  if (referee == nullptr) return attempt<false>(state, draws, out, nullptr);
-  return attempt<true>(state, draws, out, referee);
+AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out, Referee* referee,
+                          StepObserver* observer) {
+  const Seams seams{referee, observer};
+  return withSeams(seams, [&]<bool refereed, bool observed>() {
+    return attempt<refereed, observed>(state, draws, out, seams);
+  });
 }
 
 GameOutcome playGame(GameState& state, DrawSource& draws, TraceWriter& out,
-                     const Code* chosenSecret, Referee* referee) {
+                     const Code* chosenSecret, Referee* referee, StepObserver* observer) {
   startGame(state, draws, out, chosenSecret);
-  const AttemptResult result = referee == nullptr ? attempts<false>(state, draws, out, nullptr)
-                                                  : attempts<true>(state, draws, out, referee);
+  const Seams seams{referee, observer};
+  const AttemptResult result = withSeams(seams, [&]<bool refereed, bool observed>() {
+    return attempts<refereed, observed>(state, draws, out, seams);
+  });
   // The deducing pass moves the attempt index past 3 before the guess is scored, so a game that
   // stops there has played three guesses, as skippedCount already says.
   if (result == AttemptResult::won) return {result, state.attempt + 1 - state.skippedCount};
@@ -142,10 +187,10 @@ GameOutcome playGame(GameState& state, DrawSource& draws, TraceWriter& out,
 }
 
 GameOutcome playSeededGame(GameState& state, unsigned seed, TraceWriter& out,
-                           const Code* chosenSecret, Referee* referee) {
+                           const Code* chosenSecret, Referee* referee, StepObserver* observer) {
   std::srand(seed);
   StdRandDraws draws;
-  return playGame(state, draws, out, chosenSecret, referee);
+  return playGame(state, draws, out, chosenSecret, referee, observer);
 }
 
 }  // namespace codebreaker

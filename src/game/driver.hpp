@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "game/draws.hpp"
+#include "game/observer.hpp"
 #include "game/state.hpp"
 #include "scoring/score.hpp"
 #include "trace/writer.hpp"
@@ -49,18 +50,21 @@ void startGame(GameState& state, DrawSource& draws, TraceWriter& out,
 // Plays one attempt (the deducing pass plays attempts 3 and 4 together) and tells whether the
 // game goes on. A game ends lost with the loss line when it reaches the end of the tables, or
 // when a random guess is due and some position has no possible colour left. With a referee,
-// the guess is won when the referee scores four exact hits.
+// the guess is won when the referee scores four exact hits. An observer hears of every step
+// that learns something (see Step); without one, the attempt pays nothing for it.
 AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out,
-                          Referee* referee = nullptr);
+                          Referee* referee = nullptr, StepObserver* observer = nullptr);
 
 // A whole game: startGame, then attempts until the game is won or lost, or until the referee
 // has no score for a guess (then `guesses` counts the guesses scored so far).
 GameOutcome playGame(GameState& state, DrawSource& draws, TraceWriter& out,
-                     const Code* chosenSecret = nullptr, Referee* referee = nullptr);
+                     const Code* chosenSecret = nullptr, Referee* referee = nullptr,
+                     StepObserver* observer = nullptr);
 
 // The game `codebreaker` plays when started at the second `seed`: seeds std::srand with it and
 // plays with std::rand draws.
 GameOutcome playSeededGame(GameState& state, unsigned seed, TraceWriter& out,
-                           const Code* chosenSecret = nullptr, Referee* referee = nullptr);
+                           const Code* chosenSecret = nullptr, Referee* referee = nullptr,
+                           StepObserver* observer = nullptr);
 
 }  // namespace codebreaker

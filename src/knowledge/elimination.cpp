@@ -13,9 +13,11 @@ void strikeMisplaced(GameState& state) {
 // Once guesses scoring R + B = 4 account for exactly four pegs, they name the code's colours:
 // every other colour is absent. The counters are those of earlier attempts, so a composition
 // found by one attempt takes effect in the next.
+bool compositionKnown(const GameState& state) {
+  return std::accumulate(state.colourHits.begin(), state.colourHits.end(), 0) == codeLength;
+}
+
 void strikeOutsideComposition(GameState& state) {
-  const auto counted = std::accumulate(state.colourHits.begin(), state.colourHits.end(), 0);
-  if (counted != codeLength) return;
   for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
     if (state.colourHits[row(colour)] == 0) strikeEverywhere(state, colour);
   }
@@ -40,11 +42,34 @@ void strikeEverywhere(GameState& state, std::int32_t colour) {
   state.possibleGrid[row(colour)].fill(0);
 }
 
-void applyEliminationRules(GameState& state) {
-  if (state.R == 0) strikeMisplaced(state);
-  strikeOutsideComposition(state);
-  if (state.R == 0 && state.B == 0) strikeAbsent(state);
+namespace {
+
+// The rules in their order; `afterRule` hears of each one that applied.
+template <typename AfterRule>
+void applyRules(GameState& state, AfterRule afterRule) {
+  if (state.R == 0) {
+    strikeMisplaced(state);
+    afterRule(Step::noExactHit);
+  }
+  if (compositionKnown(state)) {
+    strikeOutsideComposition(state);
+    afterRule(Step::fullComposition);
+  }
+  if (state.R == 0 && state.B == 0) {
+    strikeAbsent(state);
+    afterRule(Step::noHitAtAll);
+  }
   if (state.R + state.B == codeLength) countComposition(state);
+}
+
+}  // namespace
+
+void applyEliminationRules(GameState& state) {
+  applyRules(state, [](Step) {});
+}
+
+void applyEliminationRules(GameState& state, StepObserver& observer) {
+  applyRules(state, [&](Step step) { observer.stepDone(step, state); });
 }
 
 }  // namespace codebreaker

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -187,6 +188,48 @@ TEST(Driver, ARefereeScoresTheSameAttemptsAsTheHiddenCode) {
     EXPECT_EQ(outcome.end, AttemptResult::unscored) << limit;
     EXPECT_EQ(outcome.guesses, limit);
   }
+}
+
+// Writes down each step as "step@attempt", and "*" after a step that struck a cell.
+class StepLog final : public StepObserver {
+ public:
+  void stepDone(Step step, const GameState& state) override {
+    static constexpr std::array<const char*, 7> names = {
+        "deduced", "scored", "probe", "resolved", "noExact", "composition", "noHit"};
+    log += std::string(names[static_cast<std::size_t>(step)]) + "@" + std::to_string(state.attempt);
+    if (state.possibleGrid != grid_) log += "*";
+    log += " ";
+    grid_ = state.possibleGrid;
+  }
+  std::string log;
+
+ private:
+  ColourGrid grid_ = GameState::allPossible();
+};
+
+// An observer hears every step that can strike, in the order the attempt runs them, and does
+// not change a byte of the game: with or without a referee, the trace is the plain game's.
+TEST(Driver, AnObserverHearsEveryStepAndChangesNothing) {
+  const Code code{7, 8, 7, 6};
+  auto state = std::make_unique<GameState>();
+  const std::string plain =
+      captureTrace([&](TraceWriter& out) { playSeededGame(*state, 1, out, &code); });
+  StepLog steps;
+  EXPECT_EQ(captureTrace(
+                [&](TraceWriter& out) { playSeededGame(*state, 1, out, &code, nullptr, &steps); }),
+            plain);
+  EXPECT_TRUE(steps.log.starts_with(
+      "scored@0 noExact@0* noHit@0* scored@1 noExact@1* noHit@1* scored@2 deduced@4 "
+      "scored@4 probe@4 resolved@4 noExact@4* scored@5 probe@5 scored@6 probe@6 "))
+      << steps.log;
+
+  StepLog refereed;
+  CodeReferee referee(code, 1000);
+  EXPECT_EQ(captureTrace([&](TraceWriter& out) {
+              playSeededGame(*state, 1, out, &code, &referee, &refereed);
+            }),
+            plain);
+  EXPECT_EQ(refereed.log, steps.log);
 }
 
 }  // namespace
