@@ -14,5 +14,6 @@ std::unique_ptr<Command> makeStatsCommand(CLI::App& lab);
 std::unique_ptr<Command> makeSweepCommand(CLI::App& lab);
 std::unique_ptr<Command> makeSolveCommand(CLI::App& lab);
 std::unique_ptr<Command> makeGuessCommand(CLI::App& lab);
+std::unique_ptr<Command> makeShowCommand(CLI::App& lab);
 
 }  // namespace codebreaker::lab

@@ -62,6 +62,7 @@ int runLab(int argc, char** argv) {
   commands.push_back(makeSweepCommand(app));
   commands.push_back(makeSolveCommand(app));
   commands.push_back(makeGuessCommand(app));
+  commands.push_back(makeShowCommand(app));
 
   std::vector<std::string> names(commands.size());
   std::transform(commands.begin(), commands.end(), names.begin(),

@@ -7,14 +7,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "game/driver.hpp"
+#include "lab/show_html.hpp"
+#include "lab/show_terminal.hpp"
 #include "support.hpp"
 
 namespace codebreaker::lab {
@@ -147,7 +151,7 @@ bool isOneLine(const std::string& text) {
 // standard output: what was wrong, which word, and what is accepted.
 TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
   const std::string seedRange = "expected a whole number from 0 to 4294967295";
-  const std::string commands = "replay, play, stats, sweep, solve, guess";
+  const std::string commands = "replay, play, stats, sweep, solve, guess, show";
   const struct {
     Args args;
     std::string message;
@@ -200,6 +204,19 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"solve", "--seed", "x"}, "solve: --seed: " + seedRange + ", got \"x\""},
       {{"solve", "7876"}, "solve: unexpected argument \"7876\""},
       {{"guess", "--hint"}, "guess: unknown option \"--hint\" (did you mean --hints?)"},
+      {{"show"}, "show: missing SECOND or --code CODE"},
+      {{"show", "1", "--code", "7876"}, "show: give SECOND or --code, not both"},
+      {{"show", "1", "--seed", "2"}, "show: --seed goes with --code; a SECOND is its own seed"},
+      {{"show", "--code", "7896"},
+       "show: --code: expected four digits from 1 to 8, e.g. 7876, got \"7896\""},
+      {{"show", "--code", "7876", "--seed", "-1"}, "show: --seed: " + seedRange + ", got \"-1\""},
+      {{"show", "x"}, "show: SECOND: expected a Unix time in seconds, 0 or more, got \"x\""},
+      {{"show", "1", "--color", "sometimes"},
+       "show: --color: expected auto, always or never, got \"sometimes\""},
+      {{"show", "1", "--html"},
+       "show: --html: missing value; expected a file name, or - for standard output"},
+      {{"show", "1", "--colour", "never"},
+       "show: unknown option \"--colour\" (did you mean --color?)"},
   };
   for (const auto& c : cases) {
     const Result result = lab(c.args);
@@ -224,7 +241,8 @@ TEST(LabCli, HelpGoesToStdoutWithExitZero) {
       {{"play", "--help"}, "--seed N        Seed of the draws, 0 to 4294967295"},
       {{"stats", "--help"}, "--games"},
       {{"solve", "--help"}, "as play CODE would"},
-      {{"guess", "--help"}, "--hints"}};
+      {{"guess", "--help"}, "--hints"},
+      {{"show", "--help"}, "--html FILE"}};
   for (const auto& [args, mentions] : cases) {
     const Result result = lab(args);
     EXPECT_EQ(result.status, 0);
@@ -273,6 +291,107 @@ TEST(LabCli, FailedWritesAreOneLineAndExitOne) {
 
 // Answers come from standard input; a transcript from a file echoes each answer after its
 // prompt, as a terminal would show it.
+// A scratch directory, removed with what is left in it.
+class ScratchDirectory {
+ public:
+  ScratchDirectory() {
+    std::string pattern = ::testing::TempDir() + "show-XXXXXX";
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+  ~ScratchDirectory() { std::filesystem::remove_all(path_); }
+
+  [[nodiscard]] std::string file(const std::string& name) const { return path_ + "/" + name; }
+  [[nodiscard]] std::vector<std::string> names() const {
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      found.push_back(entry.path().filename().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  }
+
+ private:
+  std::string path_;
+};
+
+std::string fileText(const std::string& path) {
+  const File file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  return file ? readAll(file.get()) : std::string("(missing)");
+}
+
+// The page is written whole or not at all: into a temporary file renamed over the name given,
+// which a failure leaves untouched, with one line and exit status 1.
+TEST(LabCli, ShowWritesItsPageWholeOrNotAtAll) {
+  const ShownGame game = showCode({7, 8, 7, 6}, 7);
+  const ScratchDirectory scratch;
+  const std::string page = scratch.file("game.html");
+  {
+    const File old(std::fopen(page.c_str(), "wb"), &std::fclose);
+    std::fputs("an older page", old.get());
+  }
+  const Result written = lab({"show", "--code", "7876", "--seed", "7", "--html", page});
+  EXPECT_EQ(written.status, 0);
+  EXPECT_EQ(written.out, terminalView(game, false));
+  EXPECT_EQ(written.err, "");
+  EXPECT_EQ(fileText(page), htmlPage(game));
+
+  const Result toStdout = lab({"show", "--code", "7876", "--seed", "7", "--html", "-"});
+  EXPECT_EQ(toStdout.status, 0);
+  EXPECT_EQ(toStdout.out, htmlPage(game));
+
+  const struct {
+    std::string path;
+    std::string reason;
+  } failures[] = {{scratch.file("missing/game.html"), "No such file or directory"},
+                  {scratch.file(""), "Is a directory"},
+                  {scratch.file("game.html/x"), "Not a directory"},
+                  {"/dev/full", "No space left on device"}};
+  for (const auto& failure : failures) {
+    const Result failed = lab({"show", "--code", "7876", "--seed", "7", "--html", failure.path});
+    EXPECT_EQ(failed.status, 1) << failure.path;
+    EXPECT_EQ(failed.out, "");
+    EXPECT_EQ(failed.err, "codebreaker-lab: show: cannot write \"" + failure.path +
+                              "\": " + failure.reason + "\n");
+  }
+  EXPECT_EQ(scratch.names(), std::vector<std::string>{"game.html"});
+  EXPECT_EQ(fileText(page), htmlPage(game));
+
+  // A link keeps naming the page it names; a device is written to, not replaced.
+  std::filesystem::create_symlink("game.html", scratch.file("link.html"));
+  EXPECT_EQ(lab({"show", "1", "--html", scratch.file("link.html")}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(scratch.file("link.html")));
+  EXPECT_EQ(fileText(page), htmlPage(showSecond(1)));
+  EXPECT_EQ(lab({"show", "1", "--html", "/dev/null"}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  EXPECT_EQ(scratch.names(), (std::vector<std::string>{"game.html", "link.html"}));
+}
+
+// Colour on a terminal unless NO_COLOR says otherwise; never in a file unless asked for.
+TEST(LabCli, ShowColoursTheTerminalOnly) {
+  const Args show = {"show", "--code", "7876", "--seed", "7"};
+  const auto coloured = [](const Result& result) {
+    return result.out.find("\x1b[") != std::string::npos;
+  };
+  EXPECT_FALSE(coloured(lab(show)));
+  Args always = show;
+  always.insert(always.end(), {"--color", "always"});
+  EXPECT_TRUE(coloured(lab(always)));
+
+  for (const char* noColour : {static_cast<const char*>(nullptr), "1"}) {
+    Terminal terminal;
+    ASSERT_TRUE(terminal.ready());
+    if (noColour != nullptr) setenv("NO_COLOR", noColour, 1);
+    Child child(CODEBREAKER_LAB_BINARY, show, terminal.side());
+    const Result result = child.wait();
+    unsetenv("NO_COLOR");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(terminal.screen("guesses by phase").find("\x1b[") != std::string::npos,
+              noColour == nullptr);
+  }
+}
+
 TEST(LabCli, InteractiveCommandsReadStandardInputAndExitWithTheirEnd) {
   const struct {
     Args args;
