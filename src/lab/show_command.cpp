@@ -28,7 +28,7 @@ class ShowCommand final : public Command {
         seed_(words_.option("--seed", "N", std::string(seedAccepts),
                             "With --code: seed of the draws (default: now)")),
         color_(words_.option("--color", "WHEN", "auto, always or never",
-                             "Colour the pegs: auto (default), always or never")),
+                             "Colour pegs: auto (a terminal, no NO_COLOR), always or never")),
         html_(words_.option("--html", "FILE", "a file name, or - for standard output",
                             "Also write the game as a web page; - prints only it")) {}
 
