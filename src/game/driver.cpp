@@ -156,11 +156,11 @@ AttemptResult attempts(GameState& state, DrawSource& draws, TraceWriter& out, Se
 template <typename Run>
 AttemptResult withSeams(Seams seams, Run run) {
   if (seams.observer == nullptr) {
-    return seams.referee == nullptr ? run.template operator()<false, false>()
-                                    : run.template operator()<true, false>();
+    if (seams.referee == nullptr) return run.template operator()<false, false>();
+    return run.template operator()<true, false>();
   }
-  return seams.referee == nullptr ? run.template operator()<false, true>()
-                                  : run.template operator()<true, true>();
+  if (seams.referee == nullptr) return run.template operator()<false, true>();
+  return run.template operator()<true, true>();
 }
 
 }  // namespace

@@ -71,8 +71,9 @@ std::string pegStyle() {
     const PegColour& paint = pegColour(colour);
     const std::string name = ".c" + std::to_string(colour);
     // The grid's column heads carry the colour too, over the grid's grey headings.
-    css += name + ", table.grid th" + name + " { background: " + std::string(paint.hex) +
-           "; color: " + (paint.lightDigit ? "#fff" : "#111") + "; }\n";
+    css.append(name).append(", table.grid th").append(name).append(" { background: ");
+    css.append(paint.hex).append("; color: ").append(paint.lightDigit ? "#fff" : "#111");
+    css.append("; }\n");
   }
   return css;
 }
@@ -81,8 +82,8 @@ std::string pegs(const Code& code) {
   std::string html = "<span class=\"pegs\">";
   for (const std::int32_t peg : code) {
     const std::string digit = std::to_string(peg);
-    html += "<span class=\"peg c" + digit + "\" title=\"" + std::string(pegColour(peg).name) +
-            "\">" + digit + "</span>";
+    html.append("<span class=\"peg c").append(digit).append("\" title=\"");
+    html.append(pegColour(peg).name).append("\">").append(digit).append("</span>");
   }
   return html + "</span>";
 }
@@ -113,7 +114,7 @@ std::string grid(const ShownAttempt& attempt, const ColourGrid& before) {
       if (attempt.possible[row(colour)][position] == 1) {
         html += "<td class=\"open\">" + std::to_string(colour) + "</td>";
       } else if (before[row(colour)][position] == 1) {
-        html += "<td class=\"now\" title=\"struck here\">&times;</td>";
+        html += R"(<td class="now" title="struck here">&times;</td>)";
       } else {
         html += "<td class=\"before\">&middot;</td>";
       }

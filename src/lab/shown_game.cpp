@@ -173,8 +173,11 @@ std::string probeLesson(const ShownAttempt& attempt) {
   std::vector<std::int32_t> probeColour;
   std::vector<std::int32_t> others;
   for (const std::int32_t colour : coloursStruck(attempt, Rule::probeEvaluation)) {
-    (attempt.phase == Phase::probe && colour == attempt.probeColour ? probeColour : others)
-        .push_back(colour);
+    if (attempt.phase == Phase::probe && colour == attempt.probeColour) {
+      probeColour.push_back(colour);
+    } else {
+      others.push_back(colour);
+    }
   }
   std::string text;
   if (attempt.phase == Phase::probe) {
@@ -207,11 +210,11 @@ std::string resolutionLesson(const ShownAttempt& attempt) {
 }
 
 std::string compositionLesson(const ShownAttempt& attempt) {
-  std::vector<std::int32_t> pegs;
+  std::vector<std::int32_t> held;
   for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
-    pegs.insert(pegs.end(), static_cast<std::size_t>(attempt.composition[row(colour)]), colour);
+    held.insert(held.end(), static_cast<std::size_t>(attempt.composition[row(colour)]), colour);
   }
-  return "composition known, the code holds " + listed(pegs) + ": " +
+  return "composition known, the code holds " + listed(held) + ": " +
          absent(coloursStruck(attempt, Rule::compositionKnown));
 }
 

@@ -175,7 +175,8 @@ TEST(ShowTerminal, ColourIsEscapesOnlyWhenAskedFor) {
                {true, nullptr, nullptr, true}};
   for (const auto& c : cases) {
     EXPECT_EQ(autoColour(c.terminal, c.noColour, c.term), c.colour)
-        << c.terminal << (c.noColour ? c.noColour : "-") << (c.term ? c.term : "-");
+        << c.terminal << (c.noColour != nullptr ? c.noColour : "-")
+        << (c.term != nullptr ? c.term : "-");
   }
 }
 
