@@ -151,6 +151,23 @@ Parsed<Code> parseGuess(std::string_view line) {
   return {code, {}};
 }
 
+std::string possibleColours(const ColourGrid& grid, std::size_t position) {
+  std::string colours;
+  for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
+    if (grid[row(colour)][position] != 0) colours += static_cast<char>('0' + colour);
+  }
+  return colours;
+}
+
+std::string possibleLine(const ColourGrid& grid) {
+  std::string line = "possible:";
+  for (std::size_t position = 0; position < codeLength; ++position) {
+    const std::string colours = possibleColours(grid, position);
+    line += ' ' + (colours.empty() ? "-" : colours);
+  }
+  return line;
+}
+
 std::string spacedCode(const Code& code) {
   std::string text;
   for (const std::int32_t colour : code) {

@@ -29,4 +29,11 @@ Parsed<Code> parseGuess(std::string_view line);
 // "1 1 2 2".
 std::string spacedCode(const Code& code);
 
+// The colours `grid` still holds possible at `position` (0 to 3), as digits: "35678"; "" when
+// none is left.
+std::string possibleColours(const ColourGrid& grid, std::size_t position);
+
+// Every position's possible colours, "-" where none is left: "possible: 345678 5678 - 35678".
+std::string possibleLine(const ColourGrid& grid);
+
 }  // namespace codebreaker::lab

@@ -132,8 +132,7 @@ std::string attemptRow(const ShownAttempt& attempt, const ColourGrid& before) {
     html += "<td colspan=\"2\">colours 7 and 8, not played</td>";
   } else {
     html += "<td>" + pegs(attempt.guess) + "</td>";
-    html += "<td class=\"score\">" + keys(attempt) + std::to_string(attempt.exact) + " exact, " +
-            std::to_string(attempt.colourOnly) + " colour-only</td>";
+    html += "<td class=\"score\">" + keys(attempt) + scoreText(attempt) + "</td>";
   }
   html += "<td><p class=\"phase\">" + escaped(phaseText(attempt));
   if (deduced) html += ": " + escaped(deducedText(attempt));

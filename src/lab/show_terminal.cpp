@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "lab/answers.hpp"
 #include "lab/peg_colours.hpp"
 
 namespace codebreaker::lab {
@@ -9,24 +10,16 @@ namespace {
 
 // "1 1 2 2", or each digit bold on its colour, one space of colour around it.
 std::string pegs(const Code& code, bool colour) {
+  if (!colour) return spacedCode(code);
   std::string text;
   for (const std::int32_t peg : code) {
     if (!text.empty()) text += ' ';
     const char digit = static_cast<char>('0' + peg);
-    if (!colour) {
-      text += digit;
-      continue;
-    }
     const PegColour& paint = pegColour(peg);
     text += "\x1b[1;38;5;" + std::to_string(paint.lightDigit ? 231 : 16) + ";48;5;" +
             std::to_string(paint.terminal) + "m " + digit + " \x1b[0m";
   }
   return text;
-}
-
-std::string score(const ShownAttempt& attempt) {
-  return std::to_string(attempt.exact) + " exact, " + std::to_string(attempt.colourOnly) +
-         " colour-only";
 }
 
 // "attempt 4  " with the number padded, so that short games line up.
@@ -41,14 +34,11 @@ void block(std::string& out, const ShownAttempt& attempt, bool colour) {
   if (attempt.phase == Phase::deduced) {
     out += phaseText(attempt) + ": " + deducedText(attempt) + "\n";
   } else {
-    out += pegs(attempt.guess, colour) + "   " + score(attempt) + "   " + phaseText(attempt) + "\n";
+    out += pegs(attempt.guess, colour) + "   " + scoreText(attempt) + "   " + phaseText(attempt) +
+           "\n";
   }
   for (const std::string& lesson : lessons(attempt)) out += "  - " + lesson + "\n";
-  out += "  possible:";
-  for (int position = 0; position < codeLength; ++position) {
-    out += ' ' + possibleAt(attempt.possible, position);
-  }
-  out += "\n\n";
+  out += "  " + possibleLine(attempt.possible) + "\n\n";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/probe.hpp"
+#include "lab/answers.hpp"
 #include "lab/dialogue.hpp"
 #include "lab/runs.hpp"
 #include "trace/writer.hpp"
@@ -308,8 +309,8 @@ std::string endText(const ShownGame& game) {
   if (game.outcome.won()) return "found in " + guesses;
   if (!game.attempts.empty()) {
     const ColourGrid& grid = game.attempts.back().possible;
-    for (int position = 0; position < codeLength; ++position) {
-      if (possibleAt(grid, position) == "-") {
+    for (std::size_t position = 0; position < codeLength; ++position) {
+      if (possibleColours(grid, position).empty()) {
         return "not found: after " + guesses + " no colour is left at position " +
                std::to_string(position + 1);
       }
@@ -324,14 +325,9 @@ std::string totalsText(const ShownGame& game) {
          std::to_string(totals.probe) + " probe, " + std::to_string(totals.random) + " random";
 }
 
-std::string possibleAt(const ColourGrid& grid, int position) {
-  std::string digits;
-  for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
-    if (grid[row(colour)][static_cast<std::size_t>(position)] == 1) {
-      digits += static_cast<char>('0' + colour);
-    }
-  }
-  return digits.empty() ? "-" : digits;
+std::string scoreText(const ShownAttempt& attempt) {
+  return std::to_string(attempt.exact) + " exact, " + std::to_string(attempt.colourOnly) +
+         " colour-only";
 }
 
 }  // namespace codebreaker::lab

@@ -93,7 +93,7 @@ std::string endText(const ShownGame& game);
 // "guesses by phase: 3 opening, 1 probe, 5 random".
 std::string totalsText(const ShownGame& game);
 
-// The colours still possible at `position` (0 to 3) in `grid`, as digits: "35678"; "-" for none.
-std::string possibleAt(const ColourGrid& grid, int position);
+// The score in words: "1 exact, 2 colour-only".
+std::string scoreText(const ShownAttempt& attempt);
 
 }  // namespace codebreaker::lab

@@ -39,15 +39,6 @@ class RecordedAnswers final : public Referee {
   std::size_t next_ = 0;
 };
 
-// The colours the engine still holds possible at `position`, as digits ("" when none is left).
-std::string possibleAt(const GameState& state, std::size_t position) {
-  std::string colours;
-  for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
-    if (state.possibleGrid[row(colour)][position] != 0) colours += static_cast<char>('0' + colour);
-  }
-  return colours;
-}
-
 // "guess 2: 3 3 4 4 scored 1 0".
 std::string described(const Scored& scored, std::size_t index) {
   return "guess " + std::to_string(index + 1) + ": " + spacedCode(scored.guess) + " scored " +
@@ -184,14 +175,8 @@ void SolveSession::showGuess(std::FILE* out) const {
 }
 
 void SolveSession::showKnowledge(std::FILE* out) const {
-  std::string line = "  possible:";
-  for (std::size_t position = 0; position < codeLength; ++position) {
-    const std::string colours = possibleAt(*state_, position);
-    line += ' ' + (colours.empty() ? "-" : colours);
-  }
-  line +=
-      "   codes that fit: " + std::to_string(fitting_.count()) + " of " + std::to_string(codeCount);
-  sayLine(out, line);
+  sayLine(out, "  " + possibleLine(state_->possibleGrid) + "   codes that fit: " +
+                   std::to_string(fitting_.count()) + " of " + std::to_string(codeCount));
 }
 
 void SolveSession::showContradiction(std::FILE* out) const {
@@ -209,7 +194,7 @@ void SolveSession::showStuck(std::FILE* out) const {
     sayLine(out, "the engine has used all " + std::to_string(maxAttempts) + " of its attempts");
   } else {
     std::size_t empty = 0;
-    while (empty + 1 < codeLength && !possibleAt(*state_, empty).empty()) ++empty;
+    while (empty + 1 < codeLength && !possibleColours(state_->possibleGrid, empty).empty()) ++empty;
     std::fprintf(out, "the engine can make no guess: every colour is struck at position %zu\n",
                  empty + 1);
   }
