@@ -102,7 +102,7 @@ std::string keys(const ShownAttempt& attempt) {
 
 // The possibility grid after the attempt, a row per position and a column per colour: still
 // possible, struck by this attempt, or struck before it.
-std::string grid(const ShownAttempt& attempt, const ColourGrid& before) {
+std::string grid(const ShownAttempt& attempt) {
   std::string html = "<table class=\"grid\"><tr><th></th>";
   for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
     html += "<th class=\"c" + std::to_string(colour) + "\">" + std::to_string(colour) + "</th>";
@@ -113,7 +113,7 @@ std::string grid(const ShownAttempt& attempt, const ColourGrid& before) {
     for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
       if (attempt.possible[row(colour)][position] == 1) {
         html += "<td class=\"open\">" + std::to_string(colour) + "</td>";
-      } else if (before[row(colour)][position] == 1) {
+      } else if (attempt.struckBy[row(colour)][position] != 0) {
         html += R"(<td class="now" title="struck here">&times;</td>)";
       } else {
         html += "<td class=\"before\">&middot;</td>";
@@ -124,7 +124,7 @@ std::string grid(const ShownAttempt& attempt, const ColourGrid& before) {
   return html + "</table>";
 }
 
-std::string attemptRow(const ShownAttempt& attempt, const ColourGrid& before) {
+std::string attemptRow(const ShownAttempt& attempt) {
   const bool deduced = attempt.phase == Phase::deduced;
   std::string html = deduced ? "<tr class=\"deduced\">" : "<tr class=\"attempt\">";
   html += "<th scope=\"row\">" + std::to_string(attempt.number) + "</th>";
@@ -139,7 +139,7 @@ std::string attemptRow(const ShownAttempt& attempt, const ColourGrid& before) {
   html += "</p><ul class=\"taught\">";
   for (const std::string& lesson : lessons(attempt)) html += "<li>" + escaped(lesson) + "</li>";
   html += "</ul></td>";
-  html += "<td>" + grid(attempt, before) + "</td></tr>\n";
+  html += "<td>" + grid(attempt) + "</td></tr>\n";
   return html;
 }
 
@@ -165,11 +165,7 @@ std::string htmlPage(const ShownGame& game) {
   html +=
       "<main>\n<table class=\"attempts\">\n<thead><tr><th>#</th><th>Guess</th><th>Score</th>"
       "<th>Phase and what it taught</th><th>Possible colours</th></tr></thead>\n<tbody>\n";
-  ColourGrid before = GameState::allPossible();
-  for (const ShownAttempt& attempt : game.attempts) {
-    html += attemptRow(attempt, before);
-    before = attempt.possible;
-  }
+  for (const ShownAttempt& attempt : game.attempts) html += attemptRow(attempt);
   html += "</tbody>\n</table>\n</main>\n<footer>\n";
   html += "<p class=\"end\">" + escaped(endText(game)) + "</p>\n";
   html += "<p>" + escaped(totalsText(game)) + "</p>\n</footer>\n</body>\n</html>\n";
