@@ -10,4 +10,9 @@ namespace codebreaker {
 // the state on to attempt 4 without producing a guess.
 void playOpening(GameState& state);
 
+// The other colour of `colour`'s opening group: group k holds colours 2k + 1 and 2k + 2.
+constexpr std::int32_t groupPartner(std::int32_t colour) {
+  return colour % 2 == 1 ? colour + 1 : colour - 1;
+}
+
 }  // namespace codebreaker

@@ -1,5 +1,6 @@
 #include "engine/probe.hpp"
 
+#include "engine/opening.hpp"
 #include "knowledge/elimination.hpp"
 #include "knowledge/records.hpp"
 
@@ -93,8 +94,7 @@ void resolvePair(GameState& state) {
   // scored: nothing left means that colour is absent.
   groupRow[groupScoreColumn] -= probeRow[groupScoreColumn];
   if (groupRow[groupScoreColumn] == 0) {
-    const std::int32_t otherColour = (2 * state.r3 + 1) + (2 * state.r3 + 2) - state.r2;
-    strikeEverywhere(state, otherColour);
+    strikeEverywhere(state, groupPartner(state.r2));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/opening.hpp"
 #include "engine/probe.hpp"
 #include "lab/answers.hpp"
 #include "lab/dialogue.hpp"
@@ -86,7 +87,7 @@ class Recorder final : public StepObserver {
     ShownAttempt& shown = game_.attempts.back();
     shown.resolved = true;
     shown.resolvedColour = state.r2;
-    shown.resolvedOther = (2 * state.r3 + 1) + (2 * state.r3 + 2) - state.r2;
+    shown.resolvedOther = groupPartner(state.r2);
     shown.resolvedTaken = state.groupRows[firstProbeAttempt][groupScoreColumn];
     shown.resolvedFrom =
         state.groupRows[static_cast<std::size_t>(state.r3)][groupScoreColumn] + shown.resolvedTaken;
