@@ -49,13 +49,11 @@ mode_t newFileMode() {
   return static_cast<mode_t>(0666U & ~static_cast<unsigned>(mask));
 }
 
-// Writes `text` straight into what `path` already names: a device, a pipe or a terminal, which
-// a rename would replace instead of writing to.
-std::optional<std::string> writeInPlace(const std::string& path, const std::string& text) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return std::strerror(errno);
+// Writes all of `text` to `fd`, flushed to the disk first when `durable`, and closes it;
+// returns why it failed.
+std::optional<std::string> writeAndClose(int fd, const std::string& text, bool durable) {
   errno = 0;
-  const bool written = writeAll(fd, text);
+  const bool written = writeAll(fd, text) && (!durable || ::fsync(fd) == 0);
   const int writeError = errno;
   const bool closed = ::close(fd) == 0;
   if (written && closed) return std::nullopt;
@@ -70,7 +68,12 @@ std::optional<std::string> writeFileAtomically(const std::string& path, const st
   std::string target = path;
   if (::stat(path.c_str(), &named) == 0) {
     if (S_ISDIR(named.st_mode)) return std::strerror(EISDIR);
-    if (!S_ISREG(named.st_mode)) return writeInPlace(path, text);
+    // A device, a pipe or a terminal is written to where it is: a rename would replace it.
+    if (!S_ISREG(named.st_mode)) {
+      const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+      if (fd < 0) return std::strerror(errno);
+      return writeAndClose(fd, text, false);
+    }
     // Through a symbolic link, the file it points to is replaced and the link kept.
     std::error_code unresolved;
     const auto resolved = std::filesystem::canonical(path, unresolved);
@@ -81,14 +84,12 @@ std::optional<std::string> writeFileAtomically(const std::string& path, const st
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
   if (fd < 0) return std::strerror(errno);
-  errno = 0;
-  const bool written = ::fchmod(fd, newFileMode()) == 0 && writeAll(fd, text) && ::fsync(fd) == 0;
-  const int writeError = errno;
-  const bool closed = ::close(fd) == 0;
-  if (written && closed && ::rename(name.data(), target.c_str()) == 0) return std::nullopt;
-  const int error = !written ? writeError : errno;
-  ::unlink(name.data());
-  return std::strerror(error != 0 ? error : EIO);
+  std::optional<std::string> failure = writeAndClose(fd, text, true);
+  // mkstemp makes the file private; the page gets the permissions of any new file.
+  if (!failure && ::chmod(name.data(), newFileMode()) != 0) failure = std::strerror(errno);
+  if (!failure && ::rename(name.data(), target.c_str()) != 0) failure = std::strerror(errno);
+  if (failure) ::unlink(name.data());
+  return failure;
 }
 
 int playTraced(unsigned seed, const Code* chosenSecret) {
