@@ -15,5 +15,6 @@ std::unique_ptr<Command> makeSweepCommand(CLI::App& lab);
 std::unique_ptr<Command> makeSolveCommand(CLI::App& lab);
 std::unique_ptr<Command> makeGuessCommand(CLI::App& lab);
 std::unique_ptr<Command> makeShowCommand(CLI::App& lab);
+std::unique_ptr<Command> makeCompareCommand(CLI::App& lab);
 
 }  // namespace codebreaker::lab

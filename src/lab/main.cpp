@@ -63,6 +63,7 @@ int runLab(int argc, char** argv) {
   commands.push_back(makeSolveCommand(app));
   commands.push_back(makeGuessCommand(app));
   commands.push_back(makeShowCommand(app));
+  commands.push_back(makeCompareCommand(app));
 
   std::vector<std::string> names(commands.size());
   std::transform(commands.begin(), commands.end(), names.begin(),

@@ -151,7 +151,7 @@ bool isOneLine(const std::string& text) {
 // standard output: what was wrong, which word, and what is accepted.
 TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
   const std::string seedRange = "expected a whole number from 0 to 4294967295";
-  const std::string commands = "replay, play, stats, sweep, solve, guess, show";
+  const std::string commands = "replay, play, stats, sweep, solve, guess, show, compare";
   const struct {
     Args args;
     std::string message;
@@ -203,6 +203,13 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"sweep", "extra"}, "sweep: unexpected argument \"extra\""},
       {{"solve", "--seed", "x"}, "solve: --seed: " + seedRange + ", got \"x\""},
       {{"solve", "7876"}, "solve: unexpected argument \"7876\""},
+      {{"compare", "--code", "7890"},
+       "compare: --code: expected four digits from 1 to 8, e.g. 7876, got \"7890\""},
+      {{"compare", "--seed", "4294967296"},
+       "compare: --seed: " + seedRange + ", got \"4294967296\""},
+      {{"compare", "7876"}, "compare: unexpected argument \"7876\""},
+      {{"compare", "--strategy", "worst"},
+       "compare: unknown option \"--strategy\" (options: --code, --seed, --json, --help)"},
       {{"guess", "--hint"}, "guess: unknown option \"--hint\" (did you mean --hints?)"},
       {{"show"}, "show: missing SECOND or --code CODE"},
       {{"show", "1", "--code", "7876"}, "show: give SECOND or --code, not both"},
