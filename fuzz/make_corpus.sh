@@ -23,7 +23,7 @@ seed traced-wide-1m     '\x3f\x07\x00\x07\x00\xff\xff\xff\x7f\x00\x00\x00\x00'
 seed traced-4k-exact-fill '\x1d  Bravo, vous avez gagne en \x00'
 
 # The seed corpus of solve_fuzzer, in fuzz/solve_corpus/. Byte 0 is the mode (bit 0: text
-# lines), bytes 1-4 the seed, bytes 5-8 the code truthful answers are for, then the lines.
+# lines; bits 1-3: engine, worst, size, parts, random), bytes 1-4 the seed, bytes 5-8 the code truthful answers are for, then the lines.
 dir="$(cd "$(dirname "$0")" && pwd)/solve_corpus"
 mkdir -p "$dir"
 # Seed 1, code 7876: truthful answers all the way to the code.
@@ -34,3 +34,6 @@ seed contradiction-undo '\x00\x01\x00\x00\x00\x06\x07\x06\x05\x0a\x0a\x05\x40\x4
 seed bad-answers '\x00\x00\x00\x00\x00\x00\x01\x02\x03\x10\x20\x50\x61\x20\x18\x23\x55\x20\x2d\x20\x41\x20\x20\x51'
 seed text-lines '\x01\x01\x00\x00\x00\x00\x00\x00\x00 0 0\n0,0\n12\n1 0\nundo\nabc\n3 1\n-1 2\n4 0\n'
 seed text-guess '\x01\xff\xff\xff\xff\x00\x00\x00\x00 8724\n1 1 2 2\nhelp\n99\nquit\n'
+# The worst strategy: the truth, a contradiction and undo, the truth; random as text lines.
+seed strategy-worst-undo '\x02\x01\x00\x00\x00\x06\x07\x06\x05\x20\x00\x00\x40\x40\x20\x20\x20\x20\x20\x20'
+seed strategy-random-text '\x09\x07\x00\x00\x00\x00\x00\x00\x00 0 2\n1 1\nundo\n0 0\n0 0\n4 0\n'

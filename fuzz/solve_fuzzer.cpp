@@ -4,13 +4,15 @@
 //
 // Input layout:
 //   byte 0     mode: bit 0 reads the rest as text lines through the real dialogue loop; else
-//              each byte is one line, as below
+//              each byte is one line, as below. Bits 1-3 pick who guesses (modulo the five
+//              strategies, the engine first).
 //   bytes 1-4  the seed, little-endian
 //   bytes 5-8  a code (byte % 8 + 1) that "truthful" answers are given for
 //   the rest   in byte mode: 0-24 the answer (b / 5, b % 5), which may be impossible; 25-63 the
 //              truthful answer; 64-79 undo; 80 help; 81 quit; 82-95 a guess of the code in a
 //              guess session; anything else a line holding that byte
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -32,11 +34,26 @@ using codebreaker::codeLength;
 using codebreaker::colourCount;
 using codebreaker::lab::GuessSession;
 using codebreaker::lab::SolveSession;
+using codebreaker::lab::Strategy;
 using codebreaker::lab::Turn;
 using Phase = SolveSession::Phase;
 
 constexpr std::size_t headerSize = 9;
 constexpr std::uint8_t textBit = 1U << 0;
+// A look-ahead strategy weighs every code after each answer, which is slow under the
+// sanitizers: its sessions read this many lines, enough to solve and to undo at any point.
+constexpr std::size_t strategyLines = 48;
+
+// One table and chooser for every session, as building them is the costly part.
+std::shared_ptr<codebreaker::lab::StrategyTools> sharedTools() {
+  static const auto tools = std::make_shared<codebreaker::lab::StrategyTools>();
+  return tools;
+}
+
+std::unique_ptr<SolveSession> makeSession(unsigned seed, Strategy strategy) {
+  if (strategy == Strategy::engine) return std::make_unique<SolveSession>(seed);
+  return std::make_unique<SolveSession>(seed, strategy, sharedTools());
+}
 
 [[noreturn]] void fail(const SolveSession& session, const char* what) {
   std::fprintf(stderr, "solve_fuzzer: %s\n  answers=%zu guess number=%d phase=%d fitting=%zu\n",
@@ -82,9 +99,10 @@ void checkCount(const SolveSession& session) {
   if (fitting != session.fitting().count()) fail(session, "the count of fitting codes is wrong");
 }
 
-void playBytes(unsigned seed, const Code& code, const std::uint8_t* bytes, std::size_t size,
-               std::FILE* out) {
-  auto session = std::make_unique<SolveSession>(seed);
+void playBytes(unsigned seed, Strategy strategy, const Code& code, const std::uint8_t* bytes,
+               std::size_t size, std::FILE* out) {
+  auto session = makeSession(seed, strategy);
+  if (strategy != Strategy::engine && size > strategyLines) size = strategyLines;
   GuessSession guesses(seed, true);
   for (std::size_t i = 0; i < size; ++i) {
     const std::uint8_t b = bytes[i];
@@ -133,6 +151,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t p = 0; p < codeLength; ++p) {
     code[p] = static_cast<std::int32_t>(header[5 + p] % colourCount) + 1;
   }
+  const Strategy strategy =
+      codebreaker::lab::strategies[(header[0] >> 1U & 7U) % codebreaker::lab::strategies.size()];
   const std::uint8_t* rest = size > headerSize ? data + headerSize : data + size;
   const std::size_t restSize = size > headerSize ? size - headerSize : 0;
 
@@ -141,19 +161,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((header[0] & textBit) != 0) {
     // The real loop over the bytes as typed lines: it must end, with one of its statuses.
     std::string text(reinterpret_cast<const char*>(rest), restSize);
+    if (strategy != Strategy::engine) text.resize(std::min(text.size(), strategyLines * 4));
     std::FILE* in =
         text.empty() ? std::fopen("/dev/null", "r") : fmemopen(text.data(), text.size(), "r");
     if (in != nullptr) {
-      SolveSession session(seed);
-      const int status = codebreaker::lab::converse(session, in, out, true);
-      if (status != 0 && status != codebreaker::lab::exitStopped) fail(session, "odd status");
+      const auto session = makeSession(seed, strategy);
+      const int status = codebreaker::lab::converse(*session, in, out, true);
+      if (status != 0 && status != codebreaker::lab::exitStopped) fail(*session, "odd status");
       std::rewind(in);
       GuessSession guesses(seed, true);
       codebreaker::lab::converse(guesses, in, out, false);
       std::fclose(in);
     }
   } else {
-    playBytes(seed, code, rest, restSize, out);
+    playBytes(seed, strategy, code, rest, restSize, out);
   }
   std::fclose(out);
   return 0;

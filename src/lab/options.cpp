@@ -147,6 +147,12 @@ Parsed<unsigned> parseSeed(std::string_view name, std::string_view text) {
   return {value, {}};
 }
 
+Parsed<Strategy> parseStrategy(std::string_view name, std::string_view text) {
+  if (const auto strategy = strategyNamed(text)) return {*strategy, {}};
+  return {std::nullopt, std::string(name) + ": expected " + std::string(strategyAccepts) +
+                            ", got " + quote(text)};
+}
+
 Parsed<std::int64_t> parseSecond(std::string_view name, std::string_view text) {
   return parseAtLeast(name, text, 0, secondAccepts);
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "game/state.hpp"
+#include "lab/strategies.hpp"
 
 namespace codebreaker::lab {
 
@@ -21,6 +22,7 @@ struct Parsed {
 inline constexpr std::string_view codeAccepts = "four digits from 1 to 8, e.g. 7876";
 inline constexpr std::string_view seedAccepts = "a whole number from 0 to 4294967295";
 inline constexpr std::string_view secondAccepts = "a Unix time in seconds, 0 or more";
+inline constexpr std::string_view strategyAccepts = "engine, worst, size, parts or random";
 std::string wholeNumberAccepts(std::int64_t minimum);
 
 // A word typed by the user, made safe to echo in a one-line message: in double quotes, with
@@ -38,6 +40,9 @@ Parsed<std::int64_t> parseWholeNumber(std::string_view name, std::string_view te
 
 // A seed for std::srand: 0 to 4294967295, every value it takes and nothing it would wrap.
 Parsed<unsigned> parseSeed(std::string_view name, std::string_view text);
+
+// The name of a strategy, as `compare` lists them.
+Parsed<Strategy> parseStrategy(std::string_view name, std::string_view text);
 
 // A second of the clock, 0 or more. The game seeds with the second cast to unsigned, so a
 // second past 2^32 - 1 stands for the seed it wraps to, exactly as the game's clock would.

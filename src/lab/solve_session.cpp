@@ -1,7 +1,10 @@
 #include "lab/solve_session.hpp"
 
+#include <cstdlib>
+#include <numeric>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "lab/answers.hpp"
 #include "trace/writer.hpp"
@@ -47,17 +50,68 @@ std::string described(const Scored& scored, std::size_t index) {
 
 }  // namespace
 
-SolveSession::SolveSession(unsigned seed) : seed_(seed), state_(std::make_unique<GameState>()) {
+SolveSession::SolveSession(unsigned seed, Strategy strategy, std::shared_ptr<StrategyTools> tools)
+    : seed_(seed), strategy_(strategy), tools_(std::move(tools)) {
   answers_.reserve(maxAttempts);
+  if (strategy_ == Strategy::engine) {
+    state_ = std::make_unique<GameState>();
+  } else {
+    if (!tools_) tools_ = std::make_shared<StrategyTools>();
+    left_.reserve(codeCount);
+  }
   replay();
 }
 
+std::int32_t SolveSession::guessesPlayed() const {
+  if (strategy_ == Strategy::engine) return outcome_.guesses;
+  return static_cast<std::int32_t>(answers_.size());
+}
+
 void SolveSession::replay() {
+  if (strategy_ == Strategy::engine) {
+    replayEngine();
+  } else {
+    chooseGuess();
+  }
+}
+
+void SolveSession::chooseGuess() {
+  if (!answers_.empty() && answers_.back().answer.exact == codeLength) {
+    phase_ = Phase::solved;
+    return;
+  }
+  // Only called while some code fits every answer, so there is always a guess to make.
+  phase_ = Phase::asking;
+  if (strategy_ != Strategy::random) {
+    left_.clear();
+    for (std::size_t code = 0; code < codeCount; ++code) {
+      if (fitting_.fitsIndex(code)) left_.push_back(static_cast<CodeIndex>(code));
+    }
+    guess_ = codeAt(tools_->chooser.choose(strategy_, left_));
+    return;
+  }
+  // The draws of the game so far, each taken among the codes that fitted at the time.
+  std::srand(seed_);
+  StdRandDraws draws;
+  left_.resize(codeCount);
+  std::iota(left_.begin(), left_.end(), CodeIndex{0});
+  std::size_t count = codeCount;
+  for (const Scored& given : answers_) {
+    const std::span<CodeIndex> fitted(left_.data(), count);
+    randomGuess(draws, fitted);
+    count = keepFitting(tools_->table, fitted, static_cast<CodeIndex>(indexOf(given.guess)),
+                        slotOf(given.answer));
+  }
+  guess_ = codeAt(randomGuess(draws, std::span<const CodeIndex>(left_.data(), count)));
+}
+
+void SolveSession::replayEngine() {
   // The game of this seed, scored by the answers so far: the same draws as `play`, the hidden
   // code's four included, so that truthful answers for a code give that code's game.
   TraceWriter silent(nullptr);
   RecordedAnswers referee(answers_);
   outcome_ = playSeededGame(*state_, seed_, silent, nullptr, &referee);
+  guess_ = state_->guess;
   if (outcome_.end == AttemptResult::unscored) {
     phase_ = Phase::asking;
   } else if (outcome_.end == AttemptResult::won) {
@@ -68,12 +122,18 @@ void SolveSession::replay() {
 }
 
 void SolveSession::open(std::FILE* out) {
-  std::fprintf(out,
-               "Hold a code of four colours from 1 to 8 (repeats allowed): the engine guesses "
-               "it, seed %u.\n"
-               "Score each guess with its exact hits, then its colour-only hits, e.g. 1 2. "
-               "Words: undo, help, quit.\n",
-               seed_);
+  std::fputs("Hold a code of four colours from 1 to 8 (repeats allowed): ", out);
+  if (strategy_ == Strategy::engine) {
+    std::fprintf(out, "the engine guesses it, seed %u.\n", seed_);
+  } else if (strategy_ == Strategy::random) {
+    std::fprintf(out, "the random strategy guesses it, seed %u.\n", seed_);
+  } else {
+    std::fprintf(out, "the %s strategy guesses it.\n", nameOf(strategy_).data());
+  }
+  std::fputs(
+      "Score each guess with its exact hits, then its colour-only hits, e.g. 1 2. "
+      "Words: undo, help, quit.\n",
+      out);
   showGuess(out);
 }
 
@@ -119,12 +179,12 @@ void SolveSession::inputEnded(std::FILE* out) {
 }
 
 void SolveSession::answer(const Answer& answer, std::FILE* out) {
-  answers_.push_back({state_->guess, answer});
+  answers_.push_back({guess_, answer});
   fitting_.add(answers_.back());
   if (answer.exact == codeLength) {
     replay();
     sayLine(out,
-            "solved in " + counted(static_cast<std::size_t>(outcome_.guesses), "guess", "guesses"));
+            "solved in " + counted(static_cast<std::size_t>(guessesPlayed()), "guess", "guesses"));
     // The code is found all the same, but an earlier answer was wrong for it.
     std::string wrong;
     const Code& code = answers_.back().guess;
@@ -162,7 +222,7 @@ void SolveSession::carryOn(std::FILE* out) {
     showStuck(out);
     return;
   }
-  if (answers_.size() == 3 && state_->skippedCount == 1) {
+  if (strategy_ == Strategy::engine && answers_.size() == 3 && state_->skippedCount == 1) {
     // The pegs of colours 7 and 8 follow from the three opening answers.
     const auto pegs = static_cast<std::size_t>(state_->groupRows[3][groupScoreColumn]);
     sayLine(out, "  deduced, not played: colours 7 and 8 hold " + counted(pegs, "peg", "pegs"));
@@ -171,12 +231,18 @@ void SolveSession::carryOn(std::FILE* out) {
 }
 
 void SolveSession::showGuess(std::FILE* out) const {
-  std::fprintf(out, "guess %d: %s\n", guessNumber(), spacedCode(state_->guess).c_str());
+  std::fprintf(out, "guess %d: %s\n", guessNumber(), spacedCode(guess_).c_str());
 }
 
 void SolveSession::showKnowledge(std::FILE* out) const {
-  sayLine(out, "  " + possibleLine(state_->possibleGrid) + "   codes that fit: " +
-                   std::to_string(fitting_.count()) + " of " + std::to_string(codeCount));
+  const std::string fit =
+      "codes that fit: " + std::to_string(fitting_.count()) + " of " + std::to_string(codeCount);
+  // The engine's own knowledge is its grid of possible colours.
+  if (strategy_ == Strategy::engine) {
+    sayLine(out, "  " + possibleLine(state_->possibleGrid) + "   " + fit);
+  } else {
+    sayLine(out, "  " + fit);
+  }
 }
 
 void SolveSession::showContradiction(std::FILE* out) const {

@@ -1,8 +1,9 @@
-// The engine cracks a code that a person holds: it plays exactly the guesses of a game with the
-// same seed, and the person scores each one. Every answer (and every undo) replays the game from
-// its start with the answers given so far, so the session is nothing but the seed and a list of
-// answers: the draws are deterministic, and the game's driver is the only thing that sequences
-// an attempt.
+// The engine (or one of the classic strategies) cracks a code that a person holds, and the
+// person scores each guess. The engine plays exactly the guesses of a game with the same seed:
+// every answer (and every undo) replays the game from its start with the answers given so far,
+// so the session is nothing but the seed and a list of answers: the draws are deterministic,
+// and the game's driver is the only thing that sequences an attempt. A look-ahead strategy's
+// guess depends only on the codes that fit the answers; the random strategy replays its draws.
 #pragma once
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "game/state.hpp"
 #include "lab/dialogue.hpp"
 #include "lab/fitting.hpp"
+#include "lab/strategies.hpp"
 
 namespace codebreaker::lab {
 
@@ -27,7 +29,9 @@ class SolveSession final : public Dialogue {
     stopped,
   };
 
-  explicit SolveSession(unsigned seed);
+  // `tools` serve a strategy other than the engine; without them the session builds its own.
+  explicit SolveSession(unsigned seed, Strategy strategy = Strategy::engine,
+                        std::shared_ptr<StrategyTools> tools = nullptr);
 
   void open(std::FILE* out) override;
   [[nodiscard]] std::string_view prompt() const override;
@@ -37,13 +41,16 @@ class SolveSession final : public Dialogue {
   [[nodiscard]] Phase phase() const { return phase_; }
   // The guess that awaits its score (or the last guess played), and its number: 1 for the
   // first guess; the deduced group is no guess.
-  [[nodiscard]] const Code& guess() const { return state_->guess; }
-  [[nodiscard]] std::int32_t guessNumber() const { return outcome_.guesses + 1; }
+  [[nodiscard]] const Code& guess() const { return guess_; }
+  [[nodiscard]] std::int32_t guessNumber() const { return guessesPlayed() + 1; }
   [[nodiscard]] const std::vector<Scored>& answers() const { return answers_; }
   [[nodiscard]] const FittingCodes& fitting() const { return fitting_; }
 
  private:
   void replay();
+  void replayEngine();
+  void chooseGuess();
+  [[nodiscard]] std::int32_t guessesPlayed() const;
   void carryOn(std::FILE* out);
   void answer(const Answer& answer, std::FILE* out);
   void undo(std::FILE* out);
@@ -53,7 +60,11 @@ class SolveSession final : public Dialogue {
   void showStuck(std::FILE* out) const;
 
   unsigned seed_;
-  std::unique_ptr<GameState> state_;
+  Strategy strategy_;
+  std::unique_ptr<GameState> state_;      // the engine's
+  std::shared_ptr<StrategyTools> tools_;  // the other strategies'
+  std::vector<CodeIndex> left_;           // the codes that fit, for the chooser
+  Code guess_{};
   std::vector<Scored> answers_;  // room for a whole game, reserved once
   FittingCodes fitting_;
   GameOutcome outcome_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -215,6 +216,68 @@ TEST(Solve, FoundInSpiteOfAWrongAnswerSaysWhichAnswerDidNotFit) {
   EXPECT_EQ(replyTo(session, "4 0"),
             "solved in 2 guesses\n"
             "note: these answers do not fit that code: guess 1: 1 1 2 2 scored 0 1\n");
+}
+
+// Every strategy plays the game that `compare` shows for the code held, and takes back a wrong
+// answer as if it had never been given.
+TEST(Solve, EachStrategyPlaysItsCompareGameForTheCodeHeld) {
+  const auto tools = std::make_shared<StrategyTools>();
+  for (const Strategy strategy :
+       {Strategy::worst, Strategy::size, Strategy::parts, Strategy::random}) {
+    for (const Code& code : {Code{7, 8, 7, 6}, Code{1, 1, 1, 1}, Code{8, 3, 8, 2}}) {
+      const unsigned seed = 1700000000U;
+      std::srand(seed);
+      StdRandDraws draws;
+      std::vector<Code> expected;
+      for (const Scored& move : strategyGame(tools->chooser, strategy, draws, indexOf(code))) {
+        expected.push_back(move.guess);
+      }
+      if (strategy == Strategy::worst) {
+        EXPECT_LE(expected.size(), 6U);
+      }
+      for (const int wrongAt : {0, 1, 3}) {
+        SolveSession session(seed, strategy, tools);
+        EXPECT_EQ(solveTruthfully(session, code, wrongAt), expected)
+            << nameOf(strategy) << " " << spacedCode(code) << " wrong at " << wrongAt;
+        EXPECT_EQ(session.phase(), Phase::solved);
+      }
+    }
+  }
+}
+
+TEST(Solve, AStrategySessionReadsLikeThis) {
+  SolveSession session(1, Strategy::worst);
+  const auto transcript = converseOn(session, "0 0\n0 0\n0 0\nundo\nundo\n0 2\n2 0\n3 0\n4 0\n");
+  EXPECT_EQ(transcript.status, 0);
+  EXPECT_EQ(transcript.text,
+            "Hold a code of four colours from 1 to 8 (repeats allowed): the worst strategy "
+            "guesses it.\n"
+            "Score each guess with its exact hits, then its colour-only hits, e.g. 1 2. Words: "
+            "undo, help, quit.\n"
+            "guess 1: 1 2 3 4\n"
+            "score (exact colour-only)?   codes that fit: 256 of 4096\n"
+            "guess 2: 5 5 6 7\n"
+            "score (exact colour-only)?   codes that fit: 1 of 4096\n"
+            "guess 3: 8 8 8 8\n"
+            "score (exact colour-only)? no code fits all your answers, so one of them is wrong\n"
+            "suspects (without any one of them, some code fits all the others):\n"
+            "  guess 1: 1 2 3 4 scored 0 0\n"
+            "  guess 2: 5 5 6 7 scored 0 0\n"
+            "  guess 3: 8 8 8 8 scored 0 0\n"
+            "type undo to take back your last answer (again for each earlier one), or quit\n"
+            "undo or quit? took back guess 3: 8 8 8 8 scored 0 0\n"
+            "  codes that fit: 1 of 4096\n"
+            "guess 3: 8 8 8 8\n"
+            "score (exact colour-only)? took back guess 2: 5 5 6 7 scored 0 0\n"
+            "  codes that fit: 256 of 4096\n"
+            "guess 2: 5 5 6 7\n"
+            "score (exact colour-only)?   codes that fit: 42 of 4096\n"
+            "guess 3: 8 8 5 6\n"
+            "score (exact colour-only)?   codes that fit: 5 of 4096\n"
+            "guess 4: 6 8 7 6\n"
+            "score (exact colour-only)?   codes that fit: 1 of 4096\n"
+            "guess 5: 7 8 7 6\n"
+            "score (exact colour-only)? solved in 5 guesses\n");
 }
 
 }  // namespace
