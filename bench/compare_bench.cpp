@@ -37,9 +37,9 @@ void lookAhead(benchmark::State& bench) {
 }
 
 void randomRun(benchmark::State& bench) {
-  const auto table = std::make_unique<AnswerTable>();
+  const auto tools = std::make_unique<StrategyTools>();
   for (auto _ : bench) {
-    const auto run = codebreaker::lab::runRandom(*table, 1);
+    const auto run = codebreaker::lab::runRandom(tools->chooser, 1);
     benchmark::DoNotOptimize(run.guesses.data());
   }
   bench.SetItemsProcessed(bench.iterations() * static_cast<std::int64_t>(codebreaker::codeCount));

@@ -193,7 +193,7 @@ Comparison compareStrategies(unsigned seed) {
       continue;
     }
     const StrategyRun run =
-        strategy == Strategy::random ? runRandom(*table, seed) : runLookAhead(chooser, strategy);
+        strategy == Strategy::random ? runRandom(chooser, seed) : runLookAhead(chooser, strategy);
     comparison.figures[i] = figuresOf(strategy, run.firstGuess, run.guesses);
   }
   return comparison;

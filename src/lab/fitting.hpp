@@ -29,8 +29,6 @@ class FittingCodes {
   // The number of codes that contradict no answer.
   [[nodiscard]] std::size_t count() const { return fitting_; }
   [[nodiscard]] bool fits(const Code& code) const;
-  // The same for the code at `index` in code order.
-  [[nodiscard]] bool fitsIndex(std::size_t index) const { return misses_[index] == 0; }
 
   // The answers among `answers` (all those added, in any order) without which some code would
   // fit all the others: when no code fits, one of these is the wrong one. Indices into

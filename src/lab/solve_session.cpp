@@ -1,7 +1,6 @@
 #include "lab/solve_session.hpp"
 
 #include <cstdlib>
-#include <numeric>
 #include <span>
 #include <string>
 #include <utility>
@@ -57,7 +56,7 @@ SolveSession::SolveSession(unsigned seed, Strategy strategy, std::shared_ptr<Str
     state_ = std::make_unique<GameState>();
   } else {
     if (!tools_) tools_ = std::make_shared<StrategyTools>();
-    left_.reserve(codeCount);
+    play_ = std::make_unique<StrategyPlay>(tools_->chooser, strategy_, draws_);
   }
   replay();
 }
@@ -80,29 +79,14 @@ void SolveSession::chooseGuess() {
     phase_ = Phase::solved;
     return;
   }
-  // Only called while some code fits every answer, so there is always a guess to make.
+  // Only called while some code fits every answer, so there is always a guess to make. The
+  // game so far is replayed from the answers, so that undo needs nothing else: the random
+  // strategy's draws come again from its seed.
   phase_ = Phase::asking;
-  if (strategy_ != Strategy::random) {
-    left_.clear();
-    for (std::size_t code = 0; code < codeCount; ++code) {
-      if (fitting_.fitsIndex(code)) left_.push_back(static_cast<CodeIndex>(code));
-    }
-    guess_ = codeAt(tools_->chooser.choose(strategy_, left_));
-    return;
-  }
-  // The draws of the game so far, each taken among the codes that fitted at the time.
-  std::srand(seed_);
-  StdRandDraws draws;
-  left_.resize(codeCount);
-  std::iota(left_.begin(), left_.end(), CodeIndex{0});
-  std::size_t count = codeCount;
-  for (const Scored& given : answers_) {
-    const std::span<CodeIndex> fitted(left_.data(), count);
-    randomGuess(draws, fitted);
-    count = keepFitting(tools_->table, fitted, static_cast<CodeIndex>(indexOf(given.guess)),
-                        slotOf(given.answer));
-  }
-  guess_ = codeAt(randomGuess(draws, std::span<const CodeIndex>(left_.data(), count)));
+  if (strategy_ == Strategy::random) std::srand(seed_);
+  play_->restart();
+  for (const Scored& given : answers_) play_->replayed(given);
+  guess_ = codeAt(play_->guess());
 }
 
 void SolveSession::replayEngine() {

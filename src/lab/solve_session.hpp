@@ -63,7 +63,8 @@ class SolveSession final : public Dialogue {
   Strategy strategy_;
   std::unique_ptr<GameState> state_;      // the engine's
   std::shared_ptr<StrategyTools> tools_;  // the other strategies'
-  std::vector<CodeIndex> left_;           // the codes that fit, for the chooser
+  StdRandDraws draws_;
+  std::unique_ptr<StrategyPlay> play_;
   Code guess_{};
   std::vector<Scored> answers_;  // room for a whole game, reserved once
   FittingCodes fitting_;

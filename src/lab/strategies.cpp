@@ -94,29 +94,49 @@ CodeIndex GuessChooser::choose(Strategy strategy, std::span<const CodeIndex> fit
   return static_cast<CodeIndex>(best);
 }
 
-std::size_t keepFitting(const AnswerTable& table, std::span<CodeIndex> fitting, CodeIndex guess,
-                        AnswerSlot slot) {
-  const auto answers = table.row(guess);
-  const auto kept = std::remove_if(fitting.begin(), fitting.end(),
-                                   [&](CodeIndex code) { return answers[code] != slot; });
-  return static_cast<std::size_t>(kept - fitting.begin());
+StrategyPlay::StrategyPlay(GuessChooser& chooser, Strategy strategy, DrawSource& draws)
+    : chooser_(chooser), strategy_(strategy), draws_(draws), codes_(allCodes()) {}
+
+void StrategyPlay::restart() {
+  std::iota(codes_.begin(), codes_.end(), CodeIndex{0});
+  count_ = codeCount;
+}
+
+CodeIndex StrategyPlay::guess() {
+  return strategy_ == Strategy::random ? randomGuess(draws_, fitting())
+                                       : chooser_.choose(strategy_, fitting());
+}
+
+void StrategyPlay::answered(CodeIndex guess, AnswerSlot slot) {
+  const auto answers = chooser_.table().row(guess);
+  const auto kept =
+      std::remove_if(codes_.begin(), codes_.begin() + static_cast<std::ptrdiff_t>(count_),
+                     [&](CodeIndex code) { return answers[code] != slot; });
+  count_ = static_cast<std::size_t>(kept - codes_.begin());
+}
+
+void StrategyPlay::replayed(const Scored& given) {
+  if (strategy_ == Strategy::random) draws_.next();
+  answered(static_cast<CodeIndex>(indexOf(given.guess)), slotOf(given.answer));
+}
+
+std::int32_t playOut(StrategyPlay& play, std::size_t code, std::vector<Scored>* moves) {
+  play.restart();
+  for (std::int32_t guesses = 1;; ++guesses) {
+    const CodeIndex guess = play.guess();
+    const AnswerSlot slot = play.table().slot(guess, code);
+    if (moves != nullptr) moves->push_back({codeAt(guess), answerOfSlot(slot)});
+    if (slot == solvedSlot) return guesses;
+    play.answered(guess, slot);
+  }
 }
 
 std::vector<Scored> strategyGame(GuessChooser& chooser, Strategy strategy, DrawSource& draws,
                                  std::size_t code) {
-  const AnswerTable& table = chooser.table();
-  std::vector<CodeIndex> fitting = allCodes();
-  std::size_t count = fitting.size();
-  std::vector<Scored> game;
-  for (;;) {
-    const std::span<CodeIndex> left(fitting.data(), count);
-    const CodeIndex guess =
-        strategy == Strategy::random ? randomGuess(draws, left) : chooser.choose(strategy, left);
-    const AnswerSlot slot = table.slot(guess, code);
-    game.push_back({codeAt(guess), answerOfSlot(slot)});
-    if (slot == solvedSlot) return game;
-    count = keepFitting(table, left, guess, slot);
-  }
+  StrategyPlay play(chooser, strategy, draws);
+  std::vector<Scored> moves;
+  playOut(play, code, &moves);
+  return moves;
 }
 
 StrategyRun runLookAhead(GuessChooser& chooser, Strategy strategy) {
@@ -156,27 +176,18 @@ StrategyRun runLookAhead(GuessChooser& chooser, Strategy strategy) {
   return run;
 }
 
-StrategyRun runRandom(const AnswerTable& table, unsigned seed) {
+StrategyRun runRandom(GuessChooser& chooser, unsigned seed) {
   StrategyRun run;
   run.guesses.assign(codeCount, 0);
   StdRandDraws draws;
-  const std::vector<CodeIndex> all = allCodes();
-  std::vector<CodeIndex> fitting(codeCount);
+  StrategyPlay play(chooser, Strategy::random, draws);
+  // Every game draws the same first guess, before any answer.
+  std::srand(seed);
+  play.restart();
+  run.firstGuess = codeAt(play.guess());
   for (std::size_t code = 0; code < codeCount; ++code) {
     std::srand(seed);
-    std::copy(all.begin(), all.end(), fitting.begin());
-    std::size_t count = codeCount;
-    for (std::int32_t guesses = 1;; ++guesses) {
-      const std::span<CodeIndex> left(fitting.data(), count);
-      const CodeIndex guess = randomGuess(draws, left);
-      if (code == 0 && guesses == 1) run.firstGuess = codeAt(guess);
-      const AnswerSlot slot = table.slot(guess, code);
-      if (slot == solvedSlot) {
-        run.guesses[code] = guesses;
-        break;
-      }
-      count = keepFitting(table, left, guess, slot);
-    }
+    run.guesses[code] = playOut(play, code);
   }
   return run;
 }

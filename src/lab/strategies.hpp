@@ -34,11 +34,6 @@ inline constexpr std::array<Strategy, 5> strategies = {
 std::string_view nameOf(Strategy strategy);
 std::optional<Strategy> strategyNamed(std::string_view name);
 
-// Whether the strategy picks its guess by weighing all codes against the fitting ones.
-constexpr bool looksAhead(Strategy strategy) {
-  return strategy == Strategy::worst || strategy == Strategy::size || strategy == Strategy::parts;
-}
-
 // Chooses the look-ahead strategies' guesses. It keeps a table of part sizes for every guess,
 // so one chooser serves any number of choices without allocating.
 class GuessChooser {
@@ -72,13 +67,40 @@ inline CodeIndex randomGuess(DrawSource& draws, std::span<const CodeIndex> fitti
   return fitting[static_cast<std::size_t>(draws.next()) % fitting.size()];
 }
 
-// Keeps the codes of `fitting` that give `guess` the answer `slot`, in order; returns how many.
-std::size_t keepFitting(const AnswerTable& table, std::span<CodeIndex> fitting, CodeIndex guess,
-                        AnswerSlot slot);
+// A game of one strategy other than the engine, in progress: the codes that still fit, in
+// code order. The random strategy takes its draws from `draws`; seed std::srand before a game
+// when they are std::rand's.
+class StrategyPlay {
+ public:
+  StrategyPlay(GuessChooser& chooser, Strategy strategy, DrawSource& draws);
 
-// A strategy's game against one hidden code: every guess with its answer, the last one four
-// exact hits. For `random`, seed std::srand first as the draws of `draws` require.
-// Precondition: strategy is not engine.
+  // A new game: every code fits.
+  void restart();
+  // The next guess; the random strategy spends a draw on it. Precondition: some code fits.
+  CodeIndex guess();
+  // Keeps the codes that give `guess` the answer `slot`.
+  void answered(CodeIndex guess, AnswerSlot slot);
+  // The same for a guess this game made before it was restarted, now replayed: the random
+  // strategy spends the draw that the guess took.
+  void replayed(const Scored& given);
+
+  [[nodiscard]] std::span<const CodeIndex> fitting() const { return {codes_.data(), count_}; }
+  [[nodiscard]] const AnswerTable& table() const { return chooser_.table(); }
+
+ private:
+  GuessChooser& chooser_;
+  Strategy strategy_;
+  DrawSource& draws_;
+  std::vector<CodeIndex> codes_;  // the fitting ones first
+  std::size_t count_ = codeCount;
+};
+
+// Plays `play` from a restart against the hidden code `code`; appends each guess with its
+// answer to `moves` when given. Returns the number of guesses, the last one four exact hits.
+std::int32_t playOut(StrategyPlay& play, std::size_t code, std::vector<Scored>* moves = nullptr);
+
+// A strategy's game against one hidden code: every guess with its answer. For `random`, seed
+// std::srand first as the draws of `draws` require. Precondition: strategy is not engine.
 std::vector<Scored> strategyGame(GuessChooser& chooser, Strategy strategy, DrawSource& draws,
                                  std::size_t code);
 
@@ -92,6 +114,6 @@ struct StrategyRun {
 StrategyRun runLookAhead(GuessChooser& chooser, Strategy strategy);
 
 // Every game of the random strategy, with std::srand(seed) before each.
-StrategyRun runRandom(const AnswerTable& table, unsigned seed);
+StrategyRun runRandom(GuessChooser& chooser, unsigned seed);
 
 }  // namespace codebreaker::lab
