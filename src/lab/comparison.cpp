@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cinttypes>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -53,10 +52,6 @@ std::string meanText(const Summary& summary) {
   return text.data();
 }
 
-std::string numberText(const std::optional<std::int32_t>& value) {
-  return value ? std::to_string(*value) : std::string("-");
-}
-
 std::string padded(std::string text, std::size_t width, bool right) {
   if (text.size() >= width) return text;
   const std::string fill(width - text.size(), ' ');
@@ -98,9 +93,9 @@ void appendTable(std::string& out, const Comparison& comparison) {
     out += padded(std::string(nameOf(figures.strategy)), 6, false);
     out += padded(codeText(figures.firstGuess), 6, true);
     out += padded(meanText(summary), 6, true);
-    out += padded(numberText(summary.median), 7, true);
-    out += padded(numberText(summary.p90), 4, true);
-    out += padded(numberText(summary.max), 6, true);
+    out += padded(optionalNumber(summary.median), 7, true);
+    out += padded(optionalNumber(summary.p90), 4, true);
+    out += padded(optionalNumber(summary.max), 6, true);
     for (std::int32_t g = 1; g <= columns; ++g) {
       out +=
           padded(std::to_string(solvedIn(figures.histogram, g, tailed && g == columns)), 5, true);
@@ -136,18 +131,13 @@ void appendChart(std::string& out, const Comparison& comparison) {
   for (std::int32_t g = 1; g <= lines; ++g) {
     std::string line = padded(std::to_string(g) + (tailed && g == lines ? "+" : ""), 7, true);
     for (const StrategyFigures& figures : comparison.figures) {
-      // Rounded up, so that a single code still shows.
       const std::uint64_t count = solvedIn(figures.histogram, g, tailed && g == lines);
-      const std::uint64_t length = (count * chartBarWidth + largest - 1) / largest;
-      line +=
-          ' ' + padded(std::string(static_cast<std::size_t>(length), '#'), chartBarWidth, false);
+      line += ' ' + padded(std::string(barLength(count, largest, chartBarWidth), '#'),
+                           chartBarWidth, false);
     }
     appendTrimmed(out, std::move(line));
   }
 }
-
-// `value` rounded to two decimals, as the text shows it.
-double hundredths(double value) { return std::round(value * 100) / 100; }
 
 nlohmann::ordered_json movesJson(const std::vector<Scored>& moves) {
   nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -161,18 +151,6 @@ nlohmann::ordered_json movesJson(const std::vector<Scored>& moves) {
 
 }  // namespace
 
-StrategyFigures figuresOf(Strategy strategy, const Code& firstGuess,
-                          const std::vector<std::int32_t>& guesses) {
-  StrategyFigures figures;
-  figures.strategy = strategy;
-  figures.firstGuess = firstGuess;
-  for (const std::int32_t count : guesses) {
-    figures.histogram.add(true, count);
-    figures.totalGuesses += static_cast<std::uint64_t>(count);
-  }
-  return figures;
-}
-
 Comparison compareStrategies(unsigned seed) {
   Comparison comparison;
   comparison.seed = seed;
@@ -182,19 +160,15 @@ Comparison compareStrategies(unsigned seed) {
     const Strategy strategy = strategies[i];
     if (strategy == Strategy::engine) {
       auto state = std::make_unique<GameState>();
-      const SweepResult sweep = runSweep(*state, seed);
-      StrategyFigures& figures = comparison.figures[i];
-      figures.strategy = strategy;
-      figures.firstGuess = engineGame(seed, codeAt(0)).moves.front().guess;
-      figures.histogram = sweep.histogram;
-      for (const HardGame& game : sweep.games) {
-        if (game.won) figures.totalGuesses += static_cast<std::uint64_t>(game.guesses);
-      }
+      comparison.figures[i] = {strategy, engineGame(seed, codeAt(0)).moves.front().guess,
+                               runSweep(*state, seed).histogram};
       continue;
     }
     const StrategyRun run =
         strategy == Strategy::random ? runRandom(chooser, seed) : runLookAhead(chooser, strategy);
-    comparison.figures[i] = figuresOf(strategy, run.firstGuess, run.guesses);
+    StrategyFigures& figures = comparison.figures[i];
+    figures = {strategy, run.firstGuess, {}};
+    for (const std::int32_t guesses : run.guesses) figures.histogram.add(true, guesses);
   }
   return comparison;
 }
@@ -238,18 +212,14 @@ std::string formatJson(const Comparison& comparison) {
     nlohmann::ordered_json entry;
     entry["name"] = nameOf(figures.strategy);
     entry["firstGuess"] = codeText(figures.firstGuess);
-    entry["totalGuesses"] = figures.totalGuesses;
+    entry["totalGuesses"] = totalGuesses(figures.histogram);
     entry["won"] = summary.won;
     entry["lost"] = summary.lost;
-    entry["mean"] = summary.mean ? nlohmann::ordered_json(hundredths(*summary.mean)) : nullptr;
-    entry["median"] = summary.median ? nlohmann::ordered_json(*summary.median) : nullptr;
-    entry["p90"] = summary.p90 ? nlohmann::ordered_json(*summary.p90) : nullptr;
-    entry["worst"] = summary.max ? nlohmann::ordered_json(*summary.max) : nullptr;
-    entry["histogram"] = nlohmann::ordered_json::array();
-    for (std::size_t g = 0; g < figures.histogram.won.size(); ++g) {
-      if (figures.histogram.won[g] != 0)
-        entry["histogram"].push_back({g, figures.histogram.won[g]});
-    }
+    entry["mean"] = jsonMean(summary.mean);
+    entry["median"] = jsonFigure(summary.median);
+    entry["p90"] = jsonFigure(summary.p90);
+    entry["worst"] = jsonFigure(summary.max);
+    entry["histogram"] = histogramJson(figures.histogram);
     json["strategies"].push_back(entry);
   }
   return json.dump() + "\n";

@@ -17,7 +17,6 @@ struct StrategyFigures {
   Strategy strategy = Strategy::engine;
   Code firstGuess{};
   GuessHistogram histogram;
-  std::uint64_t totalGuesses = 0;  // over the won games
 };
 
 struct Comparison {
@@ -28,10 +27,6 @@ struct Comparison {
 // Plays every strategy on every code; the engine's games and the random strategy's draws
 // take `seed`, the engine's exactly as `sweep --seed` plays them.
 Comparison compareStrategies(unsigned seed);
-
-// Builds the figures of a strategy from the guesses its game took on each code.
-StrategyFigures figuresOf(Strategy strategy, const Code& firstGuess,
-                          const std::vector<std::int32_t>& guesses);
 
 // One game of a strategy against one code: each guess and its answer.
 struct StrategyGame {

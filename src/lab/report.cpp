@@ -26,10 +26,6 @@ namespace {
   }
 }
 
-std::string optionalNumber(const std::optional<std::int32_t>& value) {
-  return value ? std::to_string(*value) : std::string("-");
-}
-
 // A figure, or null when there is none: absent figures must not read as 0.
 template <typename T>
 nlohmann::ordered_json jsonValue(const std::optional<T>& value) {
@@ -78,11 +74,8 @@ void appendFigures(std::string& out, const RunReport& report, const Summary& sum
 
 void appendBar(std::string& out, std::string_view label, std::uint64_t count,
                std::uint64_t largest) {
-  // Rounded up, so that a count of one still shows.
-  const std::uint64_t length =
-      largest == 0 ? 0 : (count * histogramBarWidth + largest - 1) / largest;
   appendFormat(out, "%4.*s %9" PRIu64 " ", static_cast<int>(label.size()), label.data(), count);
-  out.append(static_cast<std::size_t>(length), '#');
+  out.append(barLength(count, largest, histogramBarWidth), '#');
   out += '\n';
 }
 
@@ -154,17 +147,45 @@ Summary summarise(const GuessHistogram& histogram) {
   summary.games = summary.won + summary.lost;
   if (summary.won == 0) return summary;
 
-  double guessTotal = 0.0;
   for (std::size_t g = 0; g < histogram.won.size(); ++g) {
-    if (histogram.won[g] == 0) continue;
-    guessTotal += static_cast<double>(g) * static_cast<double>(histogram.won[g]);
-    summary.max = static_cast<std::int32_t>(g);
+    if (histogram.won[g] != 0) summary.max = static_cast<std::int32_t>(g);
   }
-  summary.mean = guessTotal / static_cast<double>(summary.won);
+  summary.mean = static_cast<double>(totalGuesses(histogram)) / static_cast<double>(summary.won);
   summary.median = percentile(histogram, 50);
   summary.p90 = percentile(histogram, 90);
   summary.p99 = percentile(histogram, 99);
   return summary;
+}
+
+std::uint64_t totalGuesses(const GuessHistogram& histogram) {
+  std::uint64_t total = 0;
+  for (std::size_t g = 0; g < histogram.won.size(); ++g) total += g * histogram.won[g];
+  return total;
+}
+
+std::string optionalNumber(const std::optional<std::int32_t>& value) {
+  return value ? std::to_string(*value) : std::string("-");
+}
+
+std::size_t barLength(std::uint64_t count, std::uint64_t largest, std::size_t width) {
+  if (largest == 0) return 0;
+  return static_cast<std::size_t>((count * width + largest - 1) / largest);
+}
+
+nlohmann::ordered_json jsonFigure(const std::optional<std::int32_t>& value) {
+  return jsonValue(value);
+}
+
+nlohmann::ordered_json jsonMean(const std::optional<double>& mean) {
+  return jsonValue(mean ? std::optional(rounded(*mean, 100)) : std::nullopt);
+}
+
+nlohmann::ordered_json histogramJson(const GuessHistogram& histogram) {
+  nlohmann::ordered_json pairs = nlohmann::ordered_json::array();
+  for (std::size_t g = 0; g < histogram.won.size(); ++g) {
+    if (histogram.won[g] != 0) pairs.push_back({g, histogram.won[g]});
+  }
+  return pairs;
 }
 
 std::vector<HardGame> hardest(const std::vector<HardGame>& games, std::size_t count) {
@@ -208,19 +229,15 @@ std::string formatJson(const RunReport& report) {
   json["games"] = summary.games;
   json["won"] = summary.won;
   json["lost"] = summary.lost;
-  json["mean"] =
-      jsonValue(summary.mean ? std::optional(rounded(*summary.mean, 100)) : std::nullopt);
-  json["median"] = jsonValue(summary.median);
-  json["p90"] = jsonValue(summary.p90);
-  json["p99"] = jsonValue(summary.p99);
-  json["max"] = jsonValue(summary.max);
+  json["mean"] = jsonMean(summary.mean);
+  json["median"] = jsonFigure(summary.median);
+  json["p90"] = jsonFigure(summary.p90);
+  json["p99"] = jsonFigure(summary.p99);
+  json["max"] = jsonFigure(summary.max);
   json["elapsedSeconds"] = rounded(report.elapsedSeconds, 1e6);
   const auto rate = gamesPerSecond(report);
   json["gamesPerSecond"] = jsonValue(rate ? std::optional(std::llround(*rate)) : std::nullopt);
-  json["histogram"] = nlohmann::ordered_json::array();
-  for (std::size_t g = 0; g < report.histogram.won.size(); ++g) {
-    if (report.histogram.won[g] != 0) json["histogram"].push_back({g, report.histogram.won[g]});
-  }
+  json["histogram"] = histogramJson(report.histogram);
   if (report.kind == RunKind::sweep) {
     json["hardest"] = nlohmann::ordered_json::array();
     for (const HardGame& game : report.hardest) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,22 @@ struct Summary {
 std::optional<std::int32_t> percentile(const GuessHistogram& histogram, int percent);
 
 Summary summarise(const GuessHistogram& histogram);
+
+// The guesses of all won games together.
+std::uint64_t totalGuesses(const GuessHistogram& histogram);
+
+// A figure as a report prints it: "-" when there is none, so that it does not read as 0.
+std::string optionalNumber(const std::optional<std::int32_t>& value);
+
+// The length of the bar for `count` when `largest` gets `width`: rounded up, so that a count
+// of one still shows.
+std::size_t barLength(std::uint64_t count, std::uint64_t largest, std::size_t width);
+
+// The same figures in JSON: null when absent; the mean rounded to hundredths, as the text
+// shows it; a histogram as [guesses, games] pairs of every count that occurred, ascending.
+nlohmann::ordered_json jsonFigure(const std::optional<std::int32_t>& value);
+nlohmann::ordered_json jsonMean(const std::optional<double>& mean);
+nlohmann::ordered_json histogramJson(const GuessHistogram& histogram);
 
 // A game that took many guesses, for the list of the hardest codes of a sweep.
 struct HardGame {
