@@ -154,8 +154,8 @@ nlohmann::ordered_json movesJson(const std::vector<Scored>& moves) {
 Comparison compareStrategies(unsigned seed) {
   Comparison comparison;
   comparison.seed = seed;
-  const auto table = std::make_unique<AnswerTable>();
-  GuessChooser chooser(*table);
+  const auto tools = std::make_unique<StrategyTools>();
+  GuessChooser& chooser = tools->chooser;
   for (std::size_t i = 0; i < strategies.size(); ++i) {
     const Strategy strategy = strategies[i];
     if (strategy == Strategy::engine) {
@@ -177,8 +177,8 @@ CodeComparison compareOnCode(unsigned seed, const Code& code) {
   CodeComparison comparison;
   comparison.seed = seed;
   comparison.code = code;
-  const auto table = std::make_unique<AnswerTable>();
-  GuessChooser chooser(*table);
+  const auto tools = std::make_unique<StrategyTools>();
+  GuessChooser& chooser = tools->chooser;
   StdRandDraws draws;
   for (std::size_t i = 0; i < strategies.size(); ++i) {
     const Strategy strategy = strategies[i];
