@@ -19,6 +19,7 @@ using codebreaker::TraceWriter;
 constexpr unsigned sweepSeed = 1;
 constexpr unsigned firstSecond = 1700000000;
 constexpr unsigned tracedGames = 20000;
+constexpr unsigned statsGames = 100000;
 // Far more than the trace of the longest game seen; a game that outgrows it fails the run.
 constexpr std::size_t sinkBytes = std::size_t{8} << 20;
 
@@ -54,6 +55,34 @@ void silentSweep(benchmark::State& bench) {
   bench.counters["perGame"] = perGame(codes.size());
 }
 
+// What `codebreaker-lab stats` plays: the games of consecutive seconds, silent.
+void silentStats(benchmark::State& bench) {
+  auto state = std::make_unique<GameState>();
+  TraceWriter silent(nullptr);
+  for (auto _ : bench) {
+    for (unsigned i = 0; i < statsGames; ++i) {
+      const GameOutcome outcome = codebreaker::playSeededGame(*state, firstSecond + i, silent);
+      benchmark::DoNotOptimize(outcome);
+    }
+  }
+  bench.counters["perGame"] = perGame(statsGames);
+}
+
+// The same games with the lab's own replica of std::rand, the draws inlined.
+void silentStatsExact(benchmark::State& bench) {
+  auto state = std::make_unique<GameState>();
+  TraceWriter silent(nullptr);
+  codebreaker::GlibcRandDraws draws;
+  for (auto _ : bench) {
+    for (unsigned i = 0; i < statsGames; ++i) {
+      const GameOutcome outcome =
+          codebreaker::playSeededGame(*state, draws, firstSecond + i, silent);
+      benchmark::DoNotOptimize(outcome);
+    }
+  }
+  bench.counters["perGame"] = perGame(statsGames);
+}
+
 // The games of consecutive seconds, each trace written into memory and rewound for the next, so
 // that formatting and stdio are measured without a disk or terminal.
 void tracedGame(benchmark::State& bench) {
@@ -78,6 +107,8 @@ void tracedGame(benchmark::State& bench) {
 }
 
 BENCHMARK(silentSweep)->Unit(benchmark::kMillisecond);
+BENCHMARK(silentStats)->Unit(benchmark::kMillisecond);
+BENCHMARK(silentStatsExact)->Unit(benchmark::kMillisecond);
 BENCHMARK(tracedGame)->Unit(benchmark::kMillisecond);
 
 }  // namespace

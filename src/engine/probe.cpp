@@ -37,9 +37,8 @@ std::size_t probeSlot(const GameState& state) {
   return static_cast<std::size_t>(state.attempt - firstProbeAttempt);
 }
 
-}  // namespace
-
-bool generateProbe(GameState& state, DrawSource& draws) {
+template <typename Draws>
+bool probe(GameState& state, Draws& draws) {
   if (state.a == 0) return false;
   const std::int32_t basis = state.pairList[static_cast<std::size_t>(draws.next() % state.a)];
   const Pair pair = pairOf(state, basis);
@@ -53,6 +52,11 @@ bool generateProbe(GameState& state, DrawSource& draws) {
   ++state.usageGrid[row(x)][3];
   return true;
 }
+
+}  // namespace
+
+bool generateProbe(GameState& state, DrawSource& draws) { return probe(state, draws); }
+bool generateProbe(GameState& state, GlibcRandDraws& draws) { return probe(state, draws); }
 
 void evaluateProbe(GameState& state) {
   GroupRow& probeRow = state.groupRows[static_cast<std::size_t>(state.attempt)];

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/draws.hpp"
+#include "game/glibc_rand.hpp"
 #include "game/state.hpp"
 
 namespace codebreaker {
@@ -16,7 +17,9 @@ inline constexpr std::int32_t lastProbeAttempt = 7;
 // basisAttempt. Returns false, having set nothing, when no probe can be made: pairList is empty
 // (only the deduced group scored one hit; no draw is made), or no colour is admissible at
 // position 0 for the drawn pair (the pair's draw was made). The caller then plays a random guess.
+// The two overloads make the same draws; the second inlines them.
 bool generateProbe(GameState& state, DrawSource& draws);
+bool generateProbe(GameState& state, GlibcRandDraws& draws);
 
 // Probe evaluation for attempts 4 to 7: removes the basis pair's share from the attempt's
 // groupRows row, caps it again, and when nothing is left of the score strikes the colours the

@@ -11,7 +11,10 @@ bool randomGuessPossible(const GameState& state) {
   return true;
 }
 
-void drawRandomGuess(GameState& state, DrawSource& draws) {
+namespace {
+
+template <typename Draws>
+void randomGuess(GameState& state, Draws& draws) {
   for (std::size_t p = 0; p < codeLength; ++p) {
     std::int32_t colour = drawColour(draws);
     while (state.possibleGrid[row(colour)][p] != 1) colour = drawColour(draws);
@@ -21,5 +24,10 @@ void drawRandomGuess(GameState& state, DrawSource& draws) {
   state.guess = state.candidate;
   for (std::size_t p = 0; p < codeLength; ++p) ++state.usageGrid[row(state.guess[p])][p];
 }
+
+}  // namespace
+
+void drawRandomGuess(GameState& state, DrawSource& draws) { randomGuess(state, draws); }
+void drawRandomGuess(GameState& state, GlibcRandDraws& draws) { randomGuess(state, draws); }
 
 }  // namespace codebreaker

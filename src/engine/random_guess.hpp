@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/draws.hpp"
+#include "game/glibc_rand.hpp"
 #include "game/state.hpp"
 
 namespace codebreaker {
@@ -13,6 +14,8 @@ bool randomGuessPossible(const GameState& state);
 // Draws candidate position by position, redrawing a colour until it is possible there, then
 // copies it into guess and counts it in randomTally and usageGrid.
 // Precondition: randomGuessPossible(state).
+// The two overloads make the same draws; the second inlines them.
 void drawRandomGuess(GameState& state, DrawSource& draws);
+void drawRandomGuess(GameState& state, GlibcRandDraws& draws);
 
 }  // namespace codebreaker

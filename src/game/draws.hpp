@@ -24,7 +24,11 @@ class StdRandDraws final : public DrawSource {
   int next() override;
 };
 
-// Draws a colour, 1 to 8, from one draw.
-inline std::int32_t drawColour(DrawSource& draws) { return draws.next() % colourCount + 1; }
+// Draws a colour, 1 to 8, from one draw. `Draws` is DrawSource or a source whose next() the
+// engine's draw loops inline, such as GlibcRandDraws.
+template <typename Draws>
+std::int32_t drawColour(Draws& draws) {
+  return draws.next() % colourCount + 1;
+}
 
 }  // namespace codebreaker

@@ -15,7 +15,8 @@ namespace codebreaker {
 namespace {
 
 // A random guess, unless some position has no possible colour left; then there is no guess.
-bool playRandomGuess(GameState& state, DrawSource& draws) {
+template <typename Draws>
+bool playRandomGuess(GameState& state, Draws& draws) {
   if (!randomGuessPossible(state)) return false;
   drawRandomGuess(state, draws);
   return true;
@@ -25,8 +26,8 @@ bool playRandomGuess(GameState& state, DrawSource& draws) {
 // group and moves on to attempt 4, which the same pass then plays. Returns false when no guess
 // can be made.
 // Inlined into each kind of attempt, as it was when there was only one.
-template <bool observed>
-[[gnu::always_inline]] inline bool produceGuess(GameState& state, DrawSource& draws,
+template <bool observed, typename Draws>
+[[gnu::always_inline]] inline bool produceGuess(GameState& state, Draws& draws,
                                                 StepObserver* observer) {
   if (state.attempt <= 3) {
     playOpening(state);
@@ -55,22 +56,24 @@ int compare(const std::int32_t* lhs, const std::int32_t* rhs, int count) {
   return 0;
 }
 
-Code drawSecret(DrawSource& draws) {
+namespace {
+
+template <typename Draws>
+Code secretFrom(Draws& draws) {
   Code secret{};
   std::generate(secret.begin(), secret.end(), [&draws] { return drawColour(draws); });
   return secret;
 }
 
-void startGame(GameState& state, DrawSource& draws, TraceWriter& out, const Code* chosenSecret) {
+template <typename Draws>
+void start(GameState& state, Draws& draws, TraceWriter& out, const Code* chosenSecret) {
   resetState(state);
   printStart(out, state);
   // These are the first four draws of the game.
-  state.secret = drawSecret(draws);
+  state.secret = secretFrom(draws);
   if (chosenSecret != nullptr) state.secret = *chosenSecret;
   state.attempt = 0;
 }
-
-namespace {
 
 // What a game is played with besides its state, its draws and its trace.
 struct Seams {
@@ -78,112 +81,147 @@ struct Seams {
   StepObserver* observer;
 };
 
-// One attempt, in the order of the trace. `refereed` and `observed` are fixed per game, so a
-// game scored by its hidden code with no one watching compiles to the attempt it always was,
-// with no test of either seam in it.
-template <bool refereed, bool observed>
-AttemptResult attempt(GameState& state, DrawSource& draws, TraceWriter& out, Seams seams) {
+// One attempt, in the order of the trace. `refereed`, `observed` and `traced` are fixed per
+// game, so a game scored by its hidden code with no one watching compiles to the attempt it
+// always was, with no test of either seam in it; and a game whose trace goes nowhere has no
+// trace blocks to call and needs only the hits of each guess, not the working counts that
+// the trace shows. A traced game's blocks still stop formatting once a write has failed.
+template <bool refereed, bool observed, bool traced, typename Draws>
+AttemptResult attempt(GameState& state, Draws& draws, TraceWriter& out, Seams seams) {
   const auto tell = [&](Step step) {
     if constexpr (observed) seams.observer->stepDone(step, state);
   };
+  const auto print = [&](void (*block)(TraceWriter&, const GameState&)) {
+    if constexpr (traced) block(out, state);
+  };
   if (state.attempt >= maxAttempts) {
-    printLoss(out);
+    if constexpr (traced) printLoss(out);
     return AttemptResult::lost;
   }
   state.randomTally.fill(0);
-  printHeader(out, state);
+  print(printHeader);
   if (!produceGuess<observed>(state, draws, seams.observer)) {
-    printLoss(out);
+    if constexpr (traced) printLoss(out);
     return AttemptResult::lost;
   }
-  printExcludedColours(out, state);
+  print(printExcludedColours);
 
-  ScoreDetail score = refereed ? ScoreDetail{} : scoreGuess(state.guess, state.secret);
-  if constexpr (refereed) {
-    if (!seams.referee->score(state, score)) return AttemptResult::unscored;
+  if constexpr (traced) {
+    ScoreDetail score = refereed ? ScoreDetail{} : scoreGuess(state.guess, state.secret);
+    if constexpr (refereed) {
+      if (!seams.referee->score(state, score)) return AttemptResult::unscored;
+    }
+    state.R = score.R;
+    state.B = score.B;
+    tell(Step::scored);
+    printScore(out, state, score);
+  } else {
+    static_assert(!refereed && !observed, "only a plain game goes untraced");
+    const Hits hits = countHits(state.guess, state.secret);
+    state.R = hits.R;
+    state.B = hits.B;
   }
-  state.R = score.R;
-  state.B = score.B;
-  tell(Step::scored);
-  printScore(out, state, score);
-  printGrids(out, state);
+  print(printGrids);
 
   recordAttempt(state);
-  printAttemptLog(out, state);
+  print(printAttemptLog);
   recordGroupRow(state);
-  printGroupRows(out, state);
-  printPairTables(out, state);
-  printCounters(out, state);
-  printRandomDraw(out, state);
+  print(printGroupRows);
+  print(printPairTables);
+  print(printCounters);
+  print(printRandomDraw);
 
   if (state.attempt >= firstProbeAttempt && state.attempt <= lastProbeAttempt) {
-    printProbeDifferences(out, state);
+    print(printProbeDifferences);
     evaluateProbe(state);
     tell(Step::probeEvaluated);
   }
-  printColourList(out, state);
+  print(printColourList);
   if (pairResolutionDue(state)) {
     resolvePair(state);
     tell(Step::pairResolved);
   }
-  if (state.R == 0 && state.B == 0) printNoHit(out, state);
+  if (state.R == 0 && state.B == 0) print(printNoHit);
   if constexpr (observed) {
     applyEliminationRules(state, *seams.observer);
   } else {
     applyEliminationRules(state);
   }
-  printColourHits(out, state);
+  print(printColourHits);
 
   // Without the hidden code, four exact hits are the only sign of the code found.
   if (refereed ? state.R == codeLength : guessIsSecret(state)) {
-    printWin(out, state);
+    print(printWin);
     return AttemptResult::won;
   }
   ++state.attempt;
   return AttemptResult::ongoing;
 }
 
-template <bool refereed, bool observed>
-AttemptResult attempts(GameState& state, DrawSource& draws, TraceWriter& out, Seams seams) {
+template <bool refereed, bool observed, bool traced, typename Draws>
+AttemptResult attempts(GameState& state, Draws& draws, TraceWriter& out, Seams seams) {
   AttemptResult result = AttemptResult::ongoing;
   while (result == AttemptResult::ongoing) {
-    result = attempt<refereed, observed>(state, draws, out, seams);
+    result = attempt<refereed, observed, traced>(state, draws, out, seams);
   }
   return result;
 }
 
-// Calls `run.template operator()<refereed, observed>()` for the seams that are there.
+// Calls `run.template operator()<refereed, observed, traced>()` for the seams that are there
+// and the writer `out`. Only a plain game goes untraced: a silent writer (or one that has
+// failed, which never recovers) would print nothing anyway.
 template <typename Run>
-AttemptResult withSeams(Seams seams, Run run) {
+AttemptResult withSeams(Seams seams, const TraceWriter& out, Run run) {
   if (seams.observer == nullptr) {
-    if (seams.referee == nullptr) return run.template operator()<false, false>();
-    return run.template operator()<true, false>();
+    if (seams.referee == nullptr) {
+      if (!out.enabled()) return run.template operator()<false, false, false>();
+      return run.template operator()<false, false, true>();
+    }
+    return run.template operator()<true, false, true>();
   }
-  if (seams.referee == nullptr) return run.template operator()<false, true>();
-  return run.template operator()<true, true>();
+  if (seams.referee == nullptr) return run.template operator()<false, true, true>();
+  return run.template operator()<true, true, true>();
+}
+
+template <typename Draws>
+GameOutcome game(GameState& state, Draws& draws, TraceWriter& out, const Code* chosenSecret,
+                 Referee* referee, StepObserver* observer) {
+  start(state, draws, out, chosenSecret);
+  const Seams seams{referee, observer};
+  const AttemptResult result =
+      withSeams(seams, out, [&]<bool refereed, bool observed, bool traced>() {
+        return attempts<refereed, observed, traced>(state, draws, out, seams);
+      });
+  // The deducing pass moves the attempt index past 3 before the guess is scored, so a game that
+  // stops there has played three guesses, as skippedCount already says.
+  if (result == AttemptResult::won) return {result, state.attempt + 1 - state.skippedCount};
+  return {result, state.attempt - state.skippedCount};
 }
 
 }  // namespace
 
+Code drawSecret(DrawSource& draws) { return secretFrom(draws); }
+
+void startGame(GameState& state, DrawSource& draws, TraceWriter& out, const Code* chosenSecret) {
+  start(state, draws, out, chosenSecret);
+}
+
 AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out, Referee* referee,
                           StepObserver* observer) {
   const Seams seams{referee, observer};
-  return withSeams(seams, [&]<bool refereed, bool observed>() {
-    return attempt<refereed, observed>(state, draws, out, seams);
+  return withSeams(seams, out, [&]<bool refereed, bool observed, bool traced>() {
+    return attempt<refereed, observed, traced>(state, draws, out, seams);
   });
 }
 
 GameOutcome playGame(GameState& state, DrawSource& draws, TraceWriter& out,
                      const Code* chosenSecret, Referee* referee, StepObserver* observer) {
-  startGame(state, draws, out, chosenSecret);
-  const Seams seams{referee, observer};
-  const AttemptResult result = withSeams(seams, [&]<bool refereed, bool observed>() {
-    return attempts<refereed, observed>(state, draws, out, seams);
-  });
-  // The deducing pass moves the attempt index past 3 before the guess is scored, so a game that
-  // stops there has played three guesses, as skippedCount already says.
-  if (result == AttemptResult::won) return {result, state.attempt + 1 - state.skippedCount};
-  return {result, state.attempt - state.skippedCount};
+  return game(state, draws, out, chosenSecret, referee, observer);
+}
+
+GameOutcome playGame(GameState& state, GlibcRandDraws& draws, TraceWriter& out,
+                     const Code* chosenSecret, Referee* referee, StepObserver* observer) {
+  return game(state, draws, out, chosenSecret, referee, observer);
 }
 
 GameOutcome playSeededGame(GameState& state, unsigned seed, TraceWriter& out,
@@ -191,6 +229,12 @@ GameOutcome playSeededGame(GameState& state, unsigned seed, TraceWriter& out,
   std::srand(seed);
   StdRandDraws draws;
   return playGame(state, draws, out, chosenSecret, referee, observer);
+}
+
+GameOutcome playSeededGame(GameState& state, GlibcRandDraws& draws, unsigned seed, TraceWriter& out,
+                           const Code* chosenSecret) {
+  draws.seed(seed);
+  return playGame(state, draws, out, chosenSecret);
 }
 
 }  // namespace codebreaker

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "game/draws.hpp"
+#include "game/glibc_rand.hpp"
 #include "game/observer.hpp"
 #include "game/state.hpp"
 #include "scoring/score.hpp"
@@ -60,11 +61,20 @@ AttemptResult playAttempt(GameState& state, DrawSource& draws, TraceWriter& out,
 GameOutcome playGame(GameState& state, DrawSource& draws, TraceWriter& out,
                      const Code* chosenSecret = nullptr, Referee* referee = nullptr,
                      StepObserver* observer = nullptr);
+// The same game with the draws inlined into the engine's draw loops.
+GameOutcome playGame(GameState& state, GlibcRandDraws& draws, TraceWriter& out,
+                     const Code* chosenSecret = nullptr, Referee* referee = nullptr,
+                     StepObserver* observer = nullptr);
 
 // The game `codebreaker` plays when started at the second `seed`: seeds std::srand with it and
 // plays with std::rand draws.
 GameOutcome playSeededGame(GameState& state, unsigned seed, TraceWriter& out,
                            const Code* chosenSecret = nullptr, Referee* referee = nullptr,
                            StepObserver* observer = nullptr);
+
+// The same game from a replica of std::rand that the caller owns, so that threads can play
+// games side by side: seeds `draws` with `seed` and plays with them.
+GameOutcome playSeededGame(GameState& state, GlibcRandDraws& draws, unsigned seed, TraceWriter& out,
+                           const Code* chosenSecret = nullptr);
 
 }  // namespace codebreaker
