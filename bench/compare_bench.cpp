@@ -39,16 +39,17 @@ void lookAhead(benchmark::State& bench) {
 void randomRun(benchmark::State& bench) {
   const auto tools = std::make_unique<StrategyTools>();
   for (auto _ : bench) {
-    const auto run = codebreaker::lab::runRandom(tools->chooser, 1);
+    const auto run = codebreaker::lab::runRandom(tools->chooser, 1, true);
     benchmark::DoNotOptimize(run.guesses.data());
   }
   bench.SetItemsProcessed(bench.iterations() * static_cast<std::int64_t>(codebreaker::codeCount));
 }
 
-// Everything `compare --seed 1` computes before it prints.
+// Everything `compare --seed 1 --jobs N` computes before it prints.
 void compareAll(benchmark::State& bench) {
+  const codebreaker::lab::RunPlan plan{static_cast<unsigned>(bench.range(0)), true};
   for (auto _ : bench) {
-    const auto comparison = codebreaker::lab::compareStrategies(1);
+    const auto comparison = codebreaker::lab::compareStrategies(1, plan);
     benchmark::DoNotOptimize(comparison.figures.data());
   }
   bench.counters["strategies"] = static_cast<double>(codebreaker::lab::strategies.size());
@@ -61,6 +62,11 @@ BENCHMARK(lookAhead)
     ->Arg(static_cast<int>(Strategy::parts))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(randomRun)->Unit(benchmark::kMillisecond);
-BENCHMARK(compareAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(compareAll)
+    ->Arg(1)
+    ->Arg(2)
+    ->ArgName("jobs")
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -31,7 +31,8 @@ using CodeIndex = std::uint16_t;
 
 class AnswerTable {
  public:
-  AnswerTable();
+  // Builds the table on `jobs` threads.
+  explicit AnswerTable(unsigned jobs = 1);
 
   // The answer `guess` gets when `code` is the hidden code.
   [[nodiscard]] AnswerSlot slot(std::size_t guess, std::size_t code) const {

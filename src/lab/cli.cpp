@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "lab/workers.hpp"
+
 namespace codebreaker::lab {
 namespace {
 
@@ -127,6 +129,17 @@ std::optional<std::string> CommandWords::problem() const {
 Parsed<unsigned> seedOption(const Given& option, unsigned fallback) {
   if (!option.present()) return {fallback, {}};
   return parseSeed(option.name(), option.value());
+}
+
+const Given& jobsOption(CommandWords& words) {
+  return words.option("--jobs", "N", std::string(jobsAccepts),
+                      "Threads to play on, 1 to " + std::to_string(maxJobs) + " (default: all " +
+                          std::to_string(allCores()) + " cores)");
+}
+
+Parsed<unsigned> jobsValue(const Given& option) {
+  if (!option.present()) return {allCores(), {}};
+  return parseJobs(option.name(), option.value());
 }
 
 int usageError(std::string_view command, std::string_view message) {

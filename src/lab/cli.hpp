@@ -116,6 +116,11 @@ class Command {
 // The seed of `option` (0 to 4294967295), or `fallback` when the option was not given.
 Parsed<unsigned> seedOption(const Given& option, unsigned fallback);
 
+// The --jobs option of the commands that play batches of games, and its value: the number
+// given, or every core when it is not given.
+const Given& jobsOption(CommandWords& words);
+Parsed<unsigned> jobsValue(const Given& option);
+
 // Prints the usage error "codebreaker-lab: COMMAND: message" (no COMMAND when empty) as one
 // line on standard error, and returns exitUsage.
 int usageError(std::string_view command, std::string_view message);

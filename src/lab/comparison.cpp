@@ -4,6 +4,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <iterator>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -151,25 +152,30 @@ nlohmann::ordered_json movesJson(const std::vector<Scored>& moves) {
 
 }  // namespace
 
-Comparison compareStrategies(unsigned seed) {
+Comparison compareStrategies(unsigned seed, const RunPlan& plan) {
   Comparison comparison;
   comparison.seed = seed;
-  const auto tools = std::make_unique<StrategyTools>();
-  GuessChooser& chooser = tools->chooser;
-  for (std::size_t i = 0; i < strategies.size(); ++i) {
+  // The engine's first guess is the same for every code; it is played before any thread
+  // starts, since this one game takes its draws from std::rand.
+  const Code engineFirst = engineGame(seed, codeAt(0)).moves.front().guess;
+  const AnswerTable table(plan.jobs);
+  // Each strategy is one piece of work; a worker weighs guesses with a chooser of its own.
+  std::deque<GuessChooser> choosers;
+  for (unsigned worker = 0; worker < std::max(plan.jobs, 1U); ++worker)
+    choosers.emplace_back(table);
+  forEachBlock(strategies.size(), plan.jobs, [&](std::size_t i, unsigned worker) {
     const Strategy strategy = strategies[i];
-    if (strategy == Strategy::engine) {
-      auto state = std::make_unique<GameState>();
-      comparison.figures[i] = {strategy, engineGame(seed, codeAt(0)).moves.front().guess,
-                               runSweep(*state, seed).histogram};
-      continue;
-    }
-    const StrategyRun run =
-        strategy == Strategy::random ? runRandom(chooser, seed) : runLookAhead(chooser, strategy);
     StrategyFigures& figures = comparison.figures[i];
+    if (strategy == Strategy::engine) {
+      figures = {strategy, engineFirst, runSweep(seed, {1, plan.ownDraws}).histogram};
+      return;
+    }
+    GuessChooser& chooser = choosers[worker];
+    const StrategyRun run = strategy == Strategy::random ? runRandom(chooser, seed, plan.ownDraws)
+                                                         : runLookAhead(chooser, strategy);
     figures = {strategy, run.firstGuess, {}};
     for (const std::int32_t guesses : run.guesses) figures.histogram.add(true, guesses);
-  }
+  });
   return comparison;
 }
 

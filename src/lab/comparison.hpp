@@ -10,6 +10,7 @@
 #include "lab/fitting.hpp"
 #include "lab/report.hpp"
 #include "lab/strategies.hpp"
+#include "lab/workers.hpp"
 
 namespace codebreaker::lab {
 
@@ -24,9 +25,10 @@ struct Comparison {
   std::array<StrategyFigures, strategies.size()> figures{};  // in the order of `strategies`
 };
 
-// Plays every strategy on every code; the engine's games and the random strategy's draws
-// take `seed`, the engine's exactly as `sweep --seed` plays them.
-Comparison compareStrategies(unsigned seed);
+// Plays every strategy on every code, the strategies side by side on the threads of `plan`;
+// the engine's games and the random strategy's draws take `seed`, the engine's exactly as
+// `sweep --seed` plays them.
+Comparison compareStrategies(unsigned seed, const RunPlan& plan);
 
 // One game of a strategy against one code: each guess and its answer.
 struct StrategyGame {

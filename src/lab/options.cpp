@@ -1,7 +1,10 @@
 #include "lab/options.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <limits>
 
@@ -153,16 +156,112 @@ Parsed<Strategy> parseStrategy(std::string_view name, std::string_view text) {
                             ", got " + quote(text)};
 }
 
-Parsed<std::int64_t> parseSecond(std::string_view name, std::string_view text) {
-  return parseAtLeast(name, text, 0, secondAccepts);
-}
-
 std::optional<std::string> checkSecondRange(std::int64_t first, std::int64_t games) {
   if (games > 0 && first > std::numeric_limits<std::int64_t>::max() - (games - 1)) {
     return "--from " + std::to_string(first) + " with --games " + std::to_string(games) +
            ": the last second would not fit in a 64-bit number";
   }
   return std::nullopt;
+}
+
+namespace {
+
+// Reads the decimal number of exactly `width` digits at `at`, and moves past it.
+std::optional<int> fixedDigits(std::string_view text, std::size_t& at, std::size_t width) {
+  if (at + width > text.size() || !allDigits(text.substr(at, width))) return std::nullopt;
+  int value = 0;
+  std::from_chars(text.data() + at, text.data() + at + width, value);
+  at += width;
+  return value;
+}
+
+bool separator(std::string_view text, std::size_t& at, char expected) {
+  if (at >= text.size() || text[at] != expected) return false;
+  ++at;
+  return true;
+}
+
+constexpr std::array<std::string_view, 12> monthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+}  // namespace
+
+Parsed<std::int64_t> parseInstant(std::string_view name, std::string_view text) {
+  if (allDigits(text)) return parseAtLeast(name, text, 0, instantAccepts);
+  const auto expected = [&] {
+    return Parsed<std::int64_t>{
+        std::nullopt,
+        std::string(name) + ": expected " + std::string(instantAccepts) + ", got " + quote(text)};
+  };
+  const auto notA = [&](const std::string& why) {
+    return Parsed<std::int64_t>{std::nullopt,
+                                std::string(name) + ": " + quote(text) + " is not " + why};
+  };
+
+  std::size_t at = 0;
+  const auto year = fixedDigits(text, at, 4);
+  if (!year || !separator(text, at, '-')) return expected();
+  const auto month = fixedDigits(text, at, 2);
+  if (!month || !separator(text, at, '-')) return expected();
+  const auto day = fixedDigits(text, at, 2);
+  if (!day) return expected();
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  if (separator(text, at, 'T')) {
+    const auto h = fixedDigits(text, at, 2);
+    if (!h || !separator(text, at, ':')) return expected();
+    const auto m = fixedDigits(text, at, 2);
+    if (!m) return expected();
+    std::optional<int> s = 0;
+    if (separator(text, at, ':')) s = fixedDigits(text, at, 2);
+    if (!s) return expected();
+    hour = *h;
+    minute = *m;
+    second = *s;
+  }
+  separator(text, at, 'Z');
+  if (at != text.size()) return expected();
+
+  using namespace std::chrono;
+  if (*month < 1 || *month > 12) return notA("a date: there is no month " + std::to_string(*month));
+  const year_month calendarMonth{std::chrono::year{*year}, std::chrono::month{unsigned(*month)}};
+  const auto lastDay = static_cast<unsigned>((calendarMonth / last).day());
+  if (*day < 1 || static_cast<unsigned>(*day) > lastDay) {
+    return notA("a date: " + std::string(monthNames[static_cast<std::size_t>(*month - 1)]) + " " +
+                std::to_string(*year) + " has " + std::to_string(lastDay) + " days");
+  }
+  if (hour > 23 || minute > 59 || second > 59) return notA("a time of day (00:00:00 to 23:59:59)");
+  if (*year < 1970) return notA("a Unix time: it is before 1970-01-01");
+  const sys_days date{calendarMonth / std::chrono::day{static_cast<unsigned>(*day)}};
+  const auto instant = date + hours{hour} + minutes{minute} + seconds{second};
+  return {instant.time_since_epoch().count(), {}};
+}
+
+std::string instantText(std::int64_t second) {
+  using namespace std::chrono;
+  const sys_seconds instant{seconds{second}};
+  const sys_days date = floor<days>(instant);
+  const year_month_day ymd{date};
+  const hh_mm_ss<seconds> time{instant - date};
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02lld:%02lld:%02lld",
+                static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                static_cast<unsigned>(ymd.day()), static_cast<long long>(time.hours().count()),
+                static_cast<long long>(time.minutes().count()),
+                static_cast<long long>(time.seconds().count()));
+  return text;
+}
+
+Parsed<unsigned> parseJobs(std::string_view name, std::string_view text) {
+  const auto jobs = parseAtLeast(name, text, 1, jobsAccepts);
+  if (!jobs.value) return {std::nullopt, jobs.error};
+  if (*jobs.value > maxJobs) {
+    return {std::nullopt,
+            std::string(name) + ": expected " + std::string(jobsAccepts) + ", got " + quote(text)};
+  }
+  return {static_cast<unsigned>(*jobs.value), {}};
 }
 
 std::int64_t currentSecond() { return static_cast<std::int64_t>(std::time(nullptr)); }

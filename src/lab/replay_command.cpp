@@ -1,4 +1,5 @@
-// replay SECOND: the exact bytes codebreaker printed when started at that second.
+// replay SECOND: the exact bytes codebreaker printed when started at that second, given as
+// Unix seconds or as a UTC date and time.
 
 #include "game/state.hpp"
 #include "lab/commands.hpp"
@@ -13,13 +14,13 @@ class ReplayCommand final : public Command {
  public:
   explicit ReplayCommand(CLI::App& lab)
       : Command(lab, "replay", "Print the trace codebreaker prints when started at SECOND"),
-        second_(words_.positional("SECOND", std::string(secondAccepts),
-                                  "Unix time in seconds, 0 or more; past 4294967295 it wraps "
-                                  "as the game's clock does",
+        second_(words_.positional("SECOND", std::string(instantAccepts),
+                                  "Unix seconds or a UTC date such as 2027-01-01T12:30:00; "
+                                  "past 4294967295 it wraps as the game's clock does",
                                   true)) {}
 
   int run() override {
-    const auto second = parseSecond(second_.name(), second_.value());
+    const auto second = parseInstant(second_.name(), second_.value());
     if (!second.value) return usageError(words_.name(), second.error);
     return playTraced(seedOf(*second.value), nullptr);
   }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <numeric>
 #include <string_view>
@@ -104,6 +105,15 @@ void appendHistogram(std::string& out, const GuessHistogram& histogram) {
   if (histogram.lost != 0) appendBar(out, "lost", histogram.lost, largest);
 }
 
+void appendLongest(std::string& out, const std::vector<LongGame>& games) {
+  if (games.empty()) return;
+  out += "\nlongest games (codebreaker-lab replay SECOND shows one)\n";
+  for (const LongGame& game : games) {
+    appendFormat(out, "  %12" PRId64 " %5" PRId32 " guesses%s\n", game.second, game.guesses,
+                 game.won ? "" : " (lost)");
+  }
+}
+
 void appendHardest(std::string& out, const std::vector<HardGame>& games) {
   if (games.empty()) return;
   out += "\nhardest codes\n";
@@ -121,6 +131,12 @@ void GuessHistogram::add(bool gameWon, std::int32_t guesses) {
     return;
   }
   ++won[static_cast<std::size_t>(std::clamp(guesses, 0, maxAttempts))];
+}
+
+GuessHistogram& GuessHistogram::operator+=(const GuessHistogram& other) {
+  std::transform(won.begin(), won.end(), other.won.begin(), won.begin(), std::plus<>());
+  lost += other.lost;
+  return *this;
 }
 
 std::uint64_t GuessHistogram::wonGames() const {
@@ -200,6 +216,19 @@ std::vector<HardGame> hardest(const std::vector<HardGame>& games, std::size_t co
   return ranked;
 }
 
+void LongestGames::insert(const LongGame& game) {
+  const auto end = games_.begin() + static_cast<std::ptrdiff_t>(count_);
+  const auto at = std::upper_bound(games_.begin(), end, game, longer);
+  if (count_ < kept) ++count_;
+  std::move_backward(at, games_.begin() + static_cast<std::ptrdiff_t>(count_) - 1,
+                     games_.begin() + static_cast<std::ptrdiff_t>(count_));
+  *at = game;
+}
+
+void LongestGames::merge(const LongestGames& other) {
+  for (std::size_t i = 0; i < other.count_; ++i) add(other.games_[i]);
+}
+
 std::string codeText(const Code& code) {
   std::string text;
   for (const std::int32_t colour : code) text += static_cast<char>('0' + colour);
@@ -213,6 +242,7 @@ std::string formatText(const RunReport& report) {
   appendFigures(out, report, summary);
   appendHistogram(out, report.histogram);
   if (report.kind == RunKind::sweep) appendHardest(out, report.hardest);
+  if (report.kind == RunKind::stats) appendLongest(out, report.longest);
   return out;
 }
 
@@ -238,6 +268,13 @@ std::string formatJson(const RunReport& report) {
   const auto rate = gamesPerSecond(report);
   json["gamesPerSecond"] = jsonValue(rate ? std::optional(std::llround(*rate)) : std::nullopt);
   json["histogram"] = histogramJson(report.histogram);
+  if (report.kind == RunKind::stats) {
+    json["longest"] = nlohmann::ordered_json::array();
+    for (const LongGame& game : report.longest) {
+      json["longest"].push_back(
+          {{"second", game.second}, {"guesses", game.guesses}, {"won", game.won}});
+    }
+  }
   if (report.kind == RunKind::sweep) {
     json["hardest"] = nlohmann::ordered_json::array();
     for (const HardGame& game : report.hardest) {

@@ -22,6 +22,7 @@ struct GuessHistogram {
   // Counts one game. A won game's count lies in 1..maxAttempts; anything else is clamped into
   // the table rather than written past it.
   void add(bool gameWon, std::int32_t guesses);
+  GuessHistogram& operator+=(const GuessHistogram& other);
   [[nodiscard]] std::uint64_t wonGames() const;
   [[nodiscard]] std::uint64_t games() const { return wonGames() + lost; }
 };
@@ -73,18 +74,59 @@ struct HardGame {
 // `games` (the sweep plays the codes in ascending order, so ties go by code).
 std::vector<HardGame> hardest(const std::vector<HardGame>& games, std::size_t count);
 
+// A game of a stats run, for the list of its longest games.
+struct LongGame {
+  std::int64_t second = 0;
+  std::int32_t guesses = 0;
+  bool won = true;
+
+  bool operator==(const LongGame&) const = default;
+};
+
+// The longest games seen so far: lost ones first, then the most guesses, ties to the earlier
+// second. A total order, so that the games kept do not depend on the order they were seen in
+// or on how partial lists were merged; and a fixed size, so that a run over years of seconds
+// keeps them in constant memory.
+class LongestGames {
+ public:
+  static constexpr std::size_t kept = 10;
+
+  // Cheap for the game that is not among the longest, which almost every game is not.
+  void add(const LongGame& game) {
+    if (count_ == kept && !longer(game, games_[kept - 1])) return;
+    insert(game);
+  }
+  void merge(const LongestGames& other);
+  // The longest first.
+  [[nodiscard]] std::vector<LongGame> games() const {
+    return {games_.begin(), games_.begin() + static_cast<std::ptrdiff_t>(count_)};
+  }
+
+ private:
+  static bool longer(const LongGame& lhs, const LongGame& rhs) {
+    if (lhs.won != rhs.won) return !lhs.won;
+    if (lhs.guesses != rhs.guesses) return lhs.guesses > rhs.guesses;
+    return lhs.second < rhs.second;
+  }
+  void insert(const LongGame& game);
+
+  std::array<LongGame, kept> games_{};
+  std::size_t count_ = 0;
+};
+
 // "7876".
 std::string codeText(const Code& code);
 
 enum class RunKind { stats, sweep };
 
 // Everything a report shows. `origin` is the first second of a stats run, or the seed of a
-// sweep. `hardest` is shown for a sweep only.
+// sweep. `hardest` is shown for a sweep only, `longest` for stats only.
 struct RunReport {
   RunKind kind = RunKind::stats;
   std::int64_t origin = 0;
   GuessHistogram histogram;
   std::vector<HardGame> hardest;
+  std::vector<LongGame> longest;
   double elapsedSeconds = 0.0;
 };
 

@@ -21,7 +21,7 @@ class ShowCommand final : public Command {
  public:
   explicit ShowCommand(CLI::App& lab)
       : Command(lab, "show", "Show a game move by move: why each colour was struck"),
-        second_(words_.positional("SECOND", std::string(secondAccepts),
+        second_(words_.positional("SECOND", std::string(instantAccepts),
                                   "Show the game codebreaker plays when started at SECOND", false)),
         code_(words_.option("--code", "CODE", std::string(codeAccepts),
                             "Instead, the engine against CODE (four digits 1 to 8)")),
@@ -72,7 +72,7 @@ class ShowCommand final : public Command {
         usageError(words_.name(), "--seed goes with --code; a SECOND is its own seed");
         return std::nullopt;
       }
-      const auto second = parseSecond(second_.name(), second_.value());
+      const auto second = parseInstant(second_.name(), second_.value());
       if (!second.value) {
         usageError(words_.name(), second.error);
         return std::nullopt;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "game/glibc_rand.hpp"
+
 namespace codebreaker::lab {
 namespace {
 
@@ -176,20 +178,34 @@ StrategyRun runLookAhead(GuessChooser& chooser, Strategy strategy) {
   return run;
 }
 
-StrategyRun runRandom(GuessChooser& chooser, unsigned seed) {
+namespace {
+
+// The random strategy's games with `draws`, which `reseed` sets back to the start of the seed.
+template <typename Reseed>
+StrategyRun randomRun(GuessChooser& chooser, DrawSource& draws, Reseed reseed) {
   StrategyRun run;
   run.guesses.assign(codeCount, 0);
-  StdRandDraws draws;
   StrategyPlay play(chooser, Strategy::random, draws);
   // Every game draws the same first guess, before any answer.
-  std::srand(seed);
+  reseed();
   play.restart();
   run.firstGuess = codeAt(play.guess());
   for (std::size_t code = 0; code < codeCount; ++code) {
-    std::srand(seed);
+    reseed();
     run.guesses[code] = playOut(play, code);
   }
   return run;
+}
+
+}  // namespace
+
+StrategyRun runRandom(GuessChooser& chooser, unsigned seed, bool ownDraws) {
+  if (ownDraws) {
+    GlibcRandSource own;
+    return randomRun(chooser, own, [&] { own.seed(seed); });
+  }
+  StdRandDraws shared;
+  return randomRun(chooser, shared, [seed] { std::srand(seed); });
 }
 
 }  // namespace codebreaker::lab

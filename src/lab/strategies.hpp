@@ -113,7 +113,8 @@ struct StrategyRun {
 // Every game of a look-ahead strategy, as one decision tree.
 StrategyRun runLookAhead(GuessChooser& chooser, Strategy strategy);
 
-// Every game of the random strategy, with std::srand(seed) before each.
-StrategyRun runRandom(GuessChooser& chooser, unsigned seed);
+// Every game of the random strategy, its draws seeded with `seed` before each: the lab's own
+// copy of std::rand when `ownDraws`, which threads may use side by side, else std::rand.
+StrategyRun runRandom(GuessChooser& chooser, unsigned seed, bool ownDraws);
 
 }  // namespace codebreaker::lab

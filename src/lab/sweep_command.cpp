@@ -1,7 +1,8 @@
-// sweep [--seed N] [--json]: every hidden code under one seed, and the ten hardest.
+// sweep [--seed N] [--jobs N] [--json]: every hidden code under one seed, and the ten hardest.
 
 #include <memory>
 
+#include "game/glibc_rand.hpp"
 #include "lab/commands.hpp"
 #include "lab/options.hpp"
 #include "lab/output.hpp"
@@ -20,20 +21,23 @@ class SweepCommand final : public Command {
       : Command(lab, "sweep", "Play all 4096 hidden codes under one seed, report the hardest"),
         seed_(words_.option("--seed", "N", std::string(seedAccepts),
                             "Seed set before each game, 0 to 4294967295 (default 1)")),
+        jobs_(jobsOption(words_)),
         json_(words_.flag("--json", "Print one JSON object instead of text")) {}
 
   int run() override {
     const auto seed = seedOption(seed_, 1);
     if (!seed.value) return usageError(words_.name(), seed.error);
+    const auto jobs = jobsValue(jobs_);
+    if (!jobs.value) return usageError(words_.name(), jobs.error);
 
-    auto state = std::make_unique<GameState>();
+    const RunPlan plan = planRun(*jobs.value, glibcRandMatchesStdRand(), stderr);
     RunReport report;
     report.kind = RunKind::sweep;
     report.origin = *seed.value;
     {
       ProgressBar bar(stderr, stderrIsTerminal(), "sweep", codeCount);
       const Stopwatch stopwatch;
-      const SweepResult sweep = runSweep(*state, *seed.value, bar.callback());
+      const SweepResult sweep = runSweep(*seed.value, plan, bar.callback());
       report.elapsedSeconds = stopwatch.seconds();
       report.histogram = sweep.histogram;
       report.hardest = hardest(sweep.games, hardestShown);
@@ -43,6 +47,7 @@ class SweepCommand final : public Command {
 
  private:
   const Given& seed_;
+  const Given& jobs_;
   const bool& json_;
 };
 

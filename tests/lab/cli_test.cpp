@@ -13,6 +13,7 @@
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -152,6 +153,8 @@ bool isOneLine(const std::string& text) {
 TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
   const std::string seedRange = "expected a whole number from 0 to 4294967295";
   const std::string commands = "replay, play, stats, sweep, solve, guess, show, compare";
+  const std::string instant =
+      "expected Unix seconds or a UTC date, e.g. 2027-01-01 or 2027-01-01T12:30:00";
   const struct {
     Args args;
     std::string message;
@@ -161,17 +164,21 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
        "unknown command \"frob\" (commands: " + commands + "; options: --help, --version)"},
       {{"stast"}, "unknown command \"stast\" (did you mean stats?)"},
       {{"--versoin"}, "unknown option \"--versoin\" (did you mean --version?)"},
-      {{"replay"}, "replay: SECOND: missing; expected a Unix time in seconds, 0 or more"},
-      {{"replay", "-1"}, "replay: SECOND: expected a Unix time in seconds, 0 or more, got \"-1\""},
+      {{"replay"}, "replay: SECOND: missing; " + instant},
+      {{"replay", "-1"}, "replay: SECOND: " + instant + ", got \"-1\""},
+      {{"replay", "2027-1-1"}, "replay: SECOND: " + instant + ", got \"2027-1-1\""},
+      {{"replay", "2027-01-01T24:00:00"},
+       "replay: SECOND: \"2027-01-01T24:00:00\" is not a time of day (00:00:00 to 23:59:59)"},
+      {{"replay", "1969-12-31"},
+       "replay: SECOND: \"1969-12-31\" is not a Unix time: it is before 1970-01-01"},
       {{"replay", "99999999999999999999"},
        "replay: SECOND: \"99999999999999999999\" is too large (at most 9223372036854775807)"},
       {{"replay", "1", "2"}, "replay: unexpected argument \"2\""},
       {{"replay", "1", "--", "2"}, "replay: unexpected argument \"2\""},
       {{"replay", "\x1b[31mRED\nline"},
-       R"(replay: SECOND: expected a Unix time in seconds, 0 or more, got "\x1b[31mRED\nline")"},
+       "replay: SECOND: " + instant + R"(, got "\x1b[31mRED\nline")"},
       {{"replay", std::string(100000, '7') + "x"},
-       "replay: SECOND: expected a Unix time in seconds, 0 or more, got \"" + std::string(40, '7') +
-           "\"..."},
+       "replay: SECOND: " + instant + ", got \"" + std::string(40, '7') + "\"..."},
       {{"play"}, "play: CODE: missing; expected four digits from 1 to 8, e.g. 7876"},
       {{"play", "1239"}, "play: CODE: expected four digits from 1 to 8, e.g. 7876, got \"1239\""},
       {{"play", "7876", "--seed", "x"}, "play: --seed: " + seedRange + ", got \"x\""},
@@ -193,12 +200,26 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
        "stats: --games: missing value; expected a whole number of at least 1"},
       {{"stats", "--gmaes", "10"}, "stats: unknown option \"--gmaes\" (did you mean --games?)"},
       {{"stats", "--bogus"},
-       "stats: unknown option \"--bogus\" (options: --games, --from, --json, --help)"},
+       "stats: unknown option \"--bogus\" (options: --games, --from, --to, --jobs, --json, "
+       "--help)"},
       {{"stats", "--from", "1", "--from", "2"}, "stats: --from: given 2 times; give it once"},
       {{"stats", "--from", "9223372036854775807", "--games", "2"},
        "stats: --from 9223372036854775807 with --games 2: the last second would not fit in a "
        "64-bit number"},
       {{"stats", "--", "x"}, "stats: unexpected argument \"x\""},
+      {{"stats", "--from", "2027-02-30"},
+       "stats: --from: \"2027-02-30\" is not a date: February 2027 has 28 days"},
+      {{"stats", "--to", "2027-13-01"},
+       "stats: --to: \"2027-13-01\" is not a date: there is no month 13"},
+      {{"stats", "--from", "2027-01-01", "--to", "2026-12-31T23:59:59"},
+       "stats: --to 2026-12-31T23:59:59 is not after --from 2027-01-01T00:00:00: no second to "
+       "play"},
+      {{"stats", "--games", "5", "--to", "2027-01-01"}, "stats: give --games or --to, not both"},
+      {{"stats", "--jobs", "0"}, "stats: --jobs: expected a whole number from 1 to 256, got \"0\""},
+      {{"sweep", "--jobs", "257"},
+       "sweep: --jobs: expected a whole number from 1 to 256, got \"257\""},
+      {{"compare", "--jobs"},
+       "compare: --jobs: missing value; expected a whole number from 1 to 256"},
       {{"sweep", "--seed", "-1"}, "sweep: --seed: " + seedRange + ", got \"-1\""},
       {{"sweep", "extra"}, "sweep: unexpected argument \"extra\""},
       {{"solve", "--seed", "x"}, "solve: --seed: " + seedRange + ", got \"x\""},
@@ -213,7 +234,7 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
        "compare: --seed: " + seedRange + ", got \"4294967296\""},
       {{"compare", "7876"}, "compare: unexpected argument \"7876\""},
       {{"compare", "--strategy", "worst"},
-       "compare: unknown option \"--strategy\" (options: --code, --seed, --json, --help)"},
+       "compare: unknown option \"--strategy\" (options: --code, --seed, --jobs, --json, --help)"},
       {{"guess", "--hint"}, "guess: unknown option \"--hint\" (did you mean --hints?)"},
       {{"show"}, "show: missing SECOND or --code CODE"},
       {{"show", "1", "--code", "7876"}, "show: give SECOND or --code, not both"},
@@ -221,7 +242,7 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"show", "--code", "7896"},
        "show: --code: expected four digits from 1 to 8, e.g. 7876, got \"7896\""},
       {{"show", "--code", "7876", "--seed", "-1"}, "show: --seed: " + seedRange + ", got \"-1\""},
-      {{"show", "x"}, "show: SECOND: expected a Unix time in seconds, 0 or more, got \"x\""},
+      {{"show", "x"}, "show: SECOND: " + instant + ", got \"x\""},
       {{"show", "1", "--color", "sometimes"},
        "show: --color: expected auto, always or never, got \"sometimes\""},
       {{"show", "1", "--html"},
@@ -276,6 +297,46 @@ TEST(LabCli, ReplayAndPlayWithTheSeedsOwnCodePrintTheSeededGame) {
     EXPECT_EQ(lab({"play", code, "--seed", std::to_string(seed)}).out, replayed.out) << code;
   }
   EXPECT_EQ(lab({"replay", "4294967301"}).out, seededTrace(5));  // 2^32 + 5 wraps like time_t
+}
+
+TEST(LabCli, ReplayOfADateIsTheReplayOfItsSecond) {
+  for (const auto& [date, second] :
+       {std::pair{"2027-01-01T00:00:07", "1798761607"}, std::pair{"2028-02-29", "1835395200"}}) {
+    const Result byDate = lab({"replay", date});
+    EXPECT_EQ(byDate.status, 0) << date;
+    EXPECT_EQ(byDate.out, lab({"replay", second}).out) << date;
+  }
+}
+
+// The timing figures are the only thing the number of threads may change in a report.
+std::string withoutTiming(const std::string& report) {
+  static const std::regex timing(R"(speed .*\n|"elapsedSeconds":[^,]*,"gamesPerSecond":[^,]*,)");
+  return std::regex_replace(report, timing, "");
+}
+
+TEST(LabCli, ReportsAreTheSameForAnyNumberOfJobs) {
+  // More games than two blocks, so that three workers each play some; --to ends the range.
+  const std::vector<Args> commands = {
+      {"stats", "--from", "2027-01-01", "--to", "1798801000"},
+      {"stats", "--from", "1798761600", "--games", "39400", "--json"},
+      {"sweep", "--seed", "7", "--json"},
+  };
+  for (const Args& command : commands) {
+    std::string single;
+    for (const char* jobs : {"1", "2", "3"}) {
+      Args args = command;
+      args.insert(args.end(), {"--jobs", jobs});
+      const Result result = lab(args);
+      ASSERT_EQ(result.status, 0) << command[0] << " --jobs " << jobs << ": " << result.err;
+      EXPECT_EQ(result.err, "");
+      if (single.empty()) {
+        single = withoutTiming(result.out);
+        EXPECT_NE(single, result.out) << "no timing figures found to leave out";
+      } else {
+        EXPECT_EQ(withoutTiming(result.out), single) << command[0] << " --jobs " << jobs;
+      }
+    }
+  }
 }
 
 // The game seeds itself from the clock, so its second is pinned between two readings of it.

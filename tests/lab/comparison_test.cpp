@@ -13,7 +13,7 @@ namespace {
 
 // The whole report for seed 1, byte for byte: the table the README shows, then the chart.
 TEST(Comparison, ReportForSeedOne) {
-  EXPECT_EQ(formatText(compareStrategies(1)), R"(compare: 4096 codes, seed 1
+  EXPECT_EQ(formatText(compareStrategies(1, {})), R"(compare: 4096 codes, seed 1
 
        first  mean median p90 worst    1    2    3    4    5    6    7    8   9+
 engine  1122 17.90     16  30   111    1    1    1   17   26   66  132  149 3703
@@ -47,18 +47,24 @@ guesses engine        worst         size          parts         random
 )");
 }
 
+// Strategies played side by side, or with std::rand itself on one thread, report the same.
+TEST(Comparison, ReportIsTheSameForAnyPlan) {
+  const std::string single = formatJson(compareStrategies(12345, {1, true}));
+  EXPECT_EQ(formatJson(compareStrategies(12345, {3, true})), single);
+  EXPECT_EQ(formatJson(compareStrategies(12345, {1, false})), single);
+}
+
 // The engine's row is the sweep of the same seed, figure for figure.
 TEST(Comparison, EngineRowIsTheSweepOfTheSameSeed) {
   for (const unsigned seed : {1U, 4294967295U}) {
-    const auto all = nlohmann::json::parse(formatJson(compareStrategies(seed)));
+    const auto all = nlohmann::json::parse(formatJson(compareStrategies(seed, {})));
     const auto& engine = all["strategies"][0];
     ASSERT_EQ(engine["name"], "engine");
 
-    auto state = std::make_unique<GameState>();
     RunReport report;
     report.kind = RunKind::sweep;
     report.origin = seed;
-    report.histogram = runSweep(*state, seed).histogram;
+    report.histogram = runSweep(seed, {}).histogram;
     const auto sweep = nlohmann::json::parse(formatJson(report));
     for (const char* figure : {"won", "lost", "mean", "median", "p90", "histogram"}) {
       EXPECT_EQ(engine[figure], sweep[figure]) << figure << " at seed " << seed;
@@ -75,10 +81,9 @@ TEST(Comparison, EngineRowIsTheSweepOfTheSameSeed) {
 // Each column of `--code` is that strategy's game in the full run: the engine's is the sweep's
 // game of the code, guess by guess as the game scored it.
 TEST(Comparison, OneCodesGamesAreTheGamesOfTheFullRun) {
-  auto state = std::make_unique<GameState>();
   const unsigned seed = 1;
-  const SweepResult sweep = runSweep(*state, seed);
-  const Comparison all = compareStrategies(seed);
+  const SweepResult sweep = runSweep(seed, {});
+  const Comparison all = compareStrategies(seed, {});
   for (const std::size_t index : {std::size_t{0}, std::size_t{2345}, codeCount - 1}) {
     const CodeComparison one = compareOnCode(seed, codeAt(index));
     const StrategyGame& engine = one.games[0];

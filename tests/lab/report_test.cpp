@@ -113,7 +113,7 @@ TEST(Report, JsonHoldsTheSameFigures) {
       {mixedReport(RunKind::stats),
        R"({"command":"stats","from":100,"games":10,"won":9,"lost":1,"mean":15.89,"median":10,)"
        R"("p90":45,"p99":45,"max":45,"elapsedSeconds":0.5,"gamesPerSecond":20,)"
-       R"("histogram":[[3,1],[5,2],[10,4],[45,2]]})"
+       R"("histogram":[[3,1],[5,2],[10,4],[45,2]],"longest":[]})"
        "\n"},
       {sweep,
        R"({"command":"sweep","seed":100,"games":10,"won":9,"lost":1,"mean":15.89,"median":10,)"
@@ -124,7 +124,7 @@ TEST(Report, JsonHoldsTheSameFigures) {
       {RunReport{},  // nothing played, no time measured: absent figures are null, not 0
        R"({"command":"stats","from":0,"games":0,"won":0,"lost":0,"mean":null,"median":null,)"
        R"("p90":null,"p99":null,"max":null,"elapsedSeconds":0.0,"gamesPerSecond":null,)"
-       R"("histogram":[]})"
+       R"("histogram":[],"longest":[]})"
        "\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(formatJson(c.report), c.expected);
