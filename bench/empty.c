@@ -1,0 +1,2 @@
+/* The yardstick for the game's start-up: a C program that does nothing. */
+int main(void) { return 0; }
