@@ -7,8 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "game/draws.hpp"
-
 namespace codebreaker {
 
 // glibc's default generator is an additive lagged Fibonacci sequence over 32-bit words,
@@ -45,16 +43,6 @@ class GlibcRandDraws {
   std::array<std::uint32_t, seeded + discarded + block + scratch> words_{};
   std::size_t next_ = 0;
   std::size_t end_ = 0;
-};
-
-// GlibcRandDraws behind the DrawSource interface, for code that takes any source.
-class GlibcRandSource final : public DrawSource {
- public:
-  void seed(unsigned seed) { draws_.seed(seed); }
-  int next() override { return draws_.next(); }
-
- private:
-  GlibcRandDraws draws_;
 };
 
 // True when GlibcRandDraws yields exactly std::rand's draws on this platform, checked on a few

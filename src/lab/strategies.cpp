@@ -180,6 +180,18 @@ StrategyRun runLookAhead(GuessChooser& chooser, Strategy strategy) {
 
 namespace {
 
+// The lab's copy of std::rand behind the DrawSource interface that StrategyPlay takes. (Kept
+// out of the engine's sight: a DrawSource the engine's own files could see would invite the
+// compiler to test for it at every draw of a plain game.)
+class GlibcRandSource final : public DrawSource {
+ public:
+  void seed(unsigned seed) { draws_.seed(seed); }
+  int next() override { return draws_.next(); }
+
+ private:
+  GlibcRandDraws draws_;
+};
+
 // The random strategy's games with `draws`, which `reseed` sets back to the start of the seed.
 template <typename Reseed>
 StrategyRun randomRun(GuessChooser& chooser, DrawSource& draws, Reseed reseed) {
