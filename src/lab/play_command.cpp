@@ -15,7 +15,7 @@ class PlayCommand final : public Command {
         code_(words_.positional("CODE", std::string(codeAccepts),
                                 "Four digits from 1 to 8, e.g. 7876", true)),
         seed_(words_.option("--seed", "N", std::string(seedAccepts),
-                            "Seed of the draws, 0 to 4294967295 (default: the current second)")) {}
+                            "Seed of the draws, 0 to 4294967295 (default: now)")) {}
 
   int run() override {
     const auto code = parseCode(code_.name(), code_.value());

@@ -15,9 +15,7 @@ class ReplayCommand final : public Command {
   explicit ReplayCommand(CLI::App& lab)
       : Command(lab, "replay", "Print the trace codebreaker prints when started at SECOND"),
         second_(words_.positional("SECOND", std::string(instantAccepts),
-                                  "Unix seconds or a UTC date such as 2027-01-01T12:30:00; "
-                                  "past 4294967295 it wraps as the game's clock does",
-                                  true)) {}
+                                  "Unix seconds or UTC date, e.g. 2027-01-01T12:30:00", true)) {}
 
   int run() override {
     const auto second = parseInstant(second_.name(), second_.value());

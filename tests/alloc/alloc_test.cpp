@@ -61,6 +61,22 @@ TEST(SilentGame, AllocatesNothing) {
   }
 }
 
+// The lab's games: its own copy of std::rand, one per worker, reseeded for every game.
+TEST(SilentGame, OwnDrawsAllocateNothing) {
+  auto state = std::make_unique<GameState>();
+  auto draws = std::make_unique<GlibcRandDraws>();
+  TraceWriter silent(nullptr);
+  std::size_t won = 0;
+  const AllocationCounts counts = allocationsDuring([&] {
+    for (unsigned second = 1798761600; second < 1798761600 + 2000; ++second) {
+      if (playSeededGame(*state, *draws, second, silent).won()) ++won;
+    }
+  });
+  EXPECT_EQ(won, 2000U);
+  EXPECT_EQ(counts.newCalls, noAllocation);
+  EXPECT_EQ(counts.mallocCalls, noAllocation);
+}
+
 TEST(SilentGame, EveryHiddenCodeAllocatesNothing) {
   // One state plays every code in turn, so the reset between games is covered as well.
   auto state = std::make_unique<GameState>();

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -269,9 +270,11 @@ TEST(LabCli, VersionIsTheProjectsVersion) {
 TEST(LabCli, HelpGoesToStdoutWithExitZero) {
   const std::pair<Args, const char*> cases[] = {
       {{"--help"}, "sweep"},
-      {{"replay", "-h"}, "past 4294967295 it wraps as the game's clock does"},
+      {{"replay", "-h"}, "Unix seconds or UTC date, e.g. 2027-01-01T12:30:00"},
       {{"play", "--help"}, "--seed N        Seed of the draws, 0 to 4294967295"},
-      {{"stats", "--help"}, "--games"},
+      {{"stats", "--help"}, "--to WHEN"},
+      {{"sweep", "--help"}, "--jobs N"},
+      {{"compare", "--help"}, "--jobs N"},
       {{"solve", "--help"}, "as play CODE would"},
       {{"guess", "--help"}, "--hints"},
       {{"show", "--help"}, "--html FILE"}};
@@ -280,6 +283,8 @@ TEST(LabCli, HelpGoesToStdoutWithExitZero) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_NE(result.out.find(mentions), std::string::npos) << result.out;
+    std::istringstream lines(result.out);
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80U) << line;
   }
 }
 
