@@ -7,8 +7,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-
-extern char** environ;
+#include <unistd.h>  // environ
 
 namespace {
 
