@@ -161,8 +161,9 @@ Comparison compareStrategies(unsigned seed, const RunPlan& plan) {
   const AnswerTable table(plan.jobs);
   // Each strategy is one piece of work; a worker weighs guesses with a chooser of its own.
   std::deque<GuessChooser> choosers;
-  for (unsigned worker = 0; worker < std::max(plan.jobs, 1U); ++worker)
+  for (unsigned worker = 0; worker < workerCount(strategies.size(), plan.jobs); ++worker) {
     choosers.emplace_back(table);
+  }
   forEachBlock(strategies.size(), plan.jobs, [&](std::size_t i, unsigned worker) {
     const Strategy strategy = strategies[i];
     StrategyFigures& figures = comparison.figures[i];

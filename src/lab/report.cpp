@@ -207,8 +207,7 @@ nlohmann::ordered_json histogramJson(const GuessHistogram& histogram) {
 std::vector<HardGame> hardest(const std::vector<HardGame>& games, std::size_t count) {
   std::vector<HardGame> ranked = games;
   const auto harder = [](const HardGame& lhs, const HardGame& rhs) {
-    if (lhs.won != rhs.won) return !lhs.won;
-    return lhs.guesses > rhs.guesses;
+    return harderGame(lhs.won, lhs.guesses, rhs.won, rhs.guesses);
   };
   const std::size_t kept = std::min(count, ranked.size());
   std::stable_sort(ranked.begin(), ranked.end(), harder);

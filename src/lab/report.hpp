@@ -63,6 +63,14 @@ nlohmann::ordered_json jsonFigure(const std::optional<std::int32_t>& value);
 nlohmann::ordered_json jsonMean(const std::optional<double>& mean);
 nlohmann::ordered_json histogramJson(const GuessHistogram& histogram);
 
+// The order of the hardest codes and the longest games: a lost game before a won one, then
+// the one with more guesses.
+constexpr bool harderGame(bool won, std::int32_t guesses, bool otherWon,
+                          std::int32_t otherGuesses) {
+  if (won != otherWon) return !won;
+  return guesses > otherGuesses;
+}
+
 // A game that took many guesses, for the list of the hardest codes of a sweep.
 struct HardGame {
   Code code{};
@@ -104,9 +112,8 @@ class LongestGames {
 
  private:
   static bool longer(const LongGame& lhs, const LongGame& rhs) {
-    if (lhs.won != rhs.won) return !lhs.won;
-    if (lhs.guesses != rhs.guesses) return lhs.guesses > rhs.guesses;
-    return lhs.second < rhs.second;
+    if (lhs.won == rhs.won && lhs.guesses == rhs.guesses) return lhs.second < rhs.second;
+    return harderGame(lhs.won, lhs.guesses, rhs.won, rhs.guesses);
   }
   void insert(const LongGame& game);
 

@@ -17,12 +17,10 @@ struct alignas(64) Worker {
   Findings findings;
 };
 
-// As many workers as there are threads to run, but never more than there are blocks.
 template <typename Findings>
 std::deque<Worker<Findings>> makeWorkers(const RunPlan& plan, std::size_t blocks) {
   std::deque<Worker<Findings>> workers;
-  const std::size_t count = std::clamp<std::size_t>(plan.jobs, 1, std::max<std::size_t>(blocks, 1));
-  for (std::size_t i = 0; i < count; ++i) workers.emplace_back(plan.ownDraws);
+  for (unsigned i = 0; i < workerCount(blocks, plan.jobs); ++i) workers.emplace_back(plan.ownDraws);
   return workers;
 }
 

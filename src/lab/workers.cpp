@@ -18,6 +18,10 @@ RunPlan planRun(unsigned jobs, bool ownDrawsMatch, std::FILE* err) {
   return {1, false};
 }
 
+unsigned workerCount(std::size_t blocks, unsigned jobs) {
+  return static_cast<unsigned>(std::clamp<std::size_t>(jobs, 1, std::max<std::size_t>(blocks, 1)));
+}
+
 void forEachBlock(std::size_t blocks, unsigned jobs,
                   const std::function<void(std::size_t block, unsigned worker)>& work,
                   const std::function<void()>& afterBlock) {
@@ -28,9 +32,9 @@ void forEachBlock(std::size_t blocks, unsigned jobs,
       if (worker == 0 && afterBlock) afterBlock();
     }
   };
-  const auto workers = static_cast<unsigned>(std::min<std::size_t>(std::max(jobs, 1U), blocks));
+  const unsigned workers = workerCount(blocks, jobs);
   std::vector<std::jthread> helpers;
-  helpers.reserve(workers > 0 ? workers - 1 : 0);
+  helpers.reserve(workers - 1);
   for (unsigned worker = 1; worker < workers; ++worker) helpers.emplace_back(serve, worker);
   serve(0);
 }

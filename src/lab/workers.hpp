@@ -52,7 +52,11 @@ class Player {
   TraceWriter silent_{nullptr};
 };
 
-// Calls work(block, worker) once for every block in [0, blocks), on min(jobs, blocks)
+// The workers that `jobs` threads make for `blocks` blocks: at least one, and never more
+// than there are blocks, since a worker without a block would only cost its setup.
+unsigned workerCount(std::size_t blocks, unsigned jobs);
+
+// Calls work(block, worker) once for every block in [0, blocks), on workerCount(blocks, jobs)
 // workers numbered from 0; worker 0 is the calling thread, which also calls `afterBlock`
 // (when given) after each block it has played. Blocks are handed out in ascending order.
 void forEachBlock(std::size_t blocks, unsigned jobs,
