@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "lab/comparison.hpp"
-#include "lab/strategies.hpp"
+#include "lab/report/comparison_report.hpp"
+#include "solver/strategies.hpp"
 
 namespace {
 

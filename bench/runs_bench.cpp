@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "lab/runs.hpp"
+#include "lab/batch/runs.hpp"
 
 namespace {
 

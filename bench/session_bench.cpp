@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "lab/solve_session.hpp"
+#include "lab/sessions/solve_session.hpp"
 
 namespace {
 

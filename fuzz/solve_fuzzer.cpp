@@ -21,10 +21,10 @@
 #include <memory>
 #include <string>
 
-#include "lab/answers.hpp"
-#include "lab/dialogue.hpp"
-#include "lab/guess_session.hpp"
-#include "lab/solve_session.hpp"
+#include "lab/sessions/typed_answers.hpp"
+#include "lab/sessions/dialogue.hpp"
+#include "lab/sessions/guess_session.hpp"
+#include "lab/sessions/solve_session.hpp"
 
 namespace {
 

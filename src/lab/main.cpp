@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "lab/cli.hpp"
-#include "lab/commands.hpp"
-#include "lab/options.hpp"
-#include "lab/output.hpp"
+#include "lab/cli/command_words.hpp"
+#include "lab/commands/commands.hpp"
+#include "lab/cli/values.hpp"
+#include "lab/text/output.hpp"
 
 #ifndef CODEBREAKER_VERSION
 #error "the build passes the project's version as CODEBREAKER_VERSION"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "scoring/code_space.hpp"
+#include "solver/code_space.hpp"
 #include "support.hpp"
 #include "trace/blocks.hpp"
 

@@ -1,0 +1,156 @@
+#include "lab/batch/progress.hpp"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cinttypes>
+#include <cmath>
+#include <csignal>
+#include <limits>
+
+#include "lab/text/ratio.hpp"
+
+namespace codebreaker::lab {
+namespace {
+
+constexpr std::uint64_t never = std::numeric_limits<std::uint64_t>::max();
+constexpr std::uint64_t barWidth = 24;
+constexpr double redrawInterval = 0.1;  // at most ten redraws a second
+// The clock is read about this often; games take microseconds, so the stride between reads is
+// derived from the rate seen so far, and it at most doubles from one read to the next, so a
+// slower stretch still gets its redraw well within half a second.
+constexpr double checkInterval = 0.02;
+
+// The only state a signal handler may read: the descriptor the bar is drawn on, -1 when no bar
+// is on the screen.
+volatile std::sig_atomic_t shownOn = -1;
+
+extern "C" void clearAndExit(int signal) {
+  const int descriptor = shownOn;
+  if (descriptor >= 0) {
+    constexpr char clear[] = "\r\x1b[K";
+    [[maybe_unused]] const auto written = write(descriptor, clear, sizeof clear - 1);
+  }
+  _exit(128 + signal);
+}
+
+double steadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// "950", "193k", "1.2M".
+std::string rateText(double perSecond) {
+  char text[32];
+  if (perSecond < 1e3) {
+    std::snprintf(text, sizeof text, "%.0f", perSecond);
+  } else if (perSecond < 1e6) {
+    std::snprintf(text, sizeof text, "%.0fk", perSecond / 1e3);
+  } else {
+    std::snprintf(text, sizeof text, "%.1fM", perSecond / 1e6);
+  }
+  return text;
+}
+
+// "42 s", "7 min", "2 h 05 min".
+std::string durationText(double seconds) {
+  const auto whole = static_cast<std::uint64_t>(std::llround(seconds));
+  char text[48];
+  if (whole < 60) {
+    std::snprintf(text, sizeof text, "%" PRIu64 " s", whole);
+  } else if (whole < 3600) {
+    std::snprintf(text, sizeof text, "%" PRIu64 " min", (whole + 30) / 60);
+  } else {
+    const std::uint64_t minutes = (whole + 30) / 60;
+    std::snprintf(text, sizeof text, "%" PRIu64 " h %02" PRIu64 " min", minutes / 60, minutes % 60);
+  }
+  return text;
+}
+
+}  // namespace
+
+ProgressBar::ProgressBar(std::FILE* out, bool enabled, std::string_view label, std::uint64_t total,
+                         Clock clock)
+    : out_(out),
+      enabled_(enabled && out != nullptr && total > 0),
+      label_(label),
+      total_(total),
+      clock_(clock ? std::move(clock) : Clock(steadySeconds)),
+      nextCheck_(never) {
+  if (!enabled_) return;
+  struct sigaction action {};
+  action.sa_handler = clearAndExit;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, &savedInterrupt_);
+  sigaction(SIGTERM, &action, &savedTerminate_);
+  start_ = lastCheck_ = clock_();
+  draw(0, start_);
+  nextCheck_ = 1;
+}
+
+ProgressBar::~ProgressBar() {
+  finish();
+  if (!enabled_) return;
+  sigaction(SIGINT, &savedInterrupt_, nullptr);
+  sigaction(SIGTERM, &savedTerminate_, nullptr);
+}
+
+void ProgressBar::check(std::uint64_t done) {
+  const double now = clock_();
+  if (done >= total_ || now - lastDraw_ >= redrawInterval) draw(std::min(done, total_), now);
+  if (done >= total_) {
+    nextCheck_ = never;
+    return;
+  }
+  const double elapsed = now - lastCheck_;
+  const std::uint64_t games = done - lastCheckDone_;
+  std::uint64_t stride = stride_ * 2;
+  if (elapsed > 0.0) {
+    const double aimed = static_cast<double>(games) * checkInterval / elapsed;
+    stride = std::min(stride, static_cast<std::uint64_t>(std::max(aimed, 1.0)));
+  }
+  stride_ = std::max<std::uint64_t>(stride, 1);
+  lastCheck_ = now;
+  lastCheckDone_ = done;
+  nextCheck_ = std::min(done + stride_, total_);
+}
+
+void ProgressBar::draw(std::uint64_t done, double now) {
+  const std::uint64_t percent = scaledShare(done, total_, 100);
+  const auto filled = static_cast<std::size_t>(scaledShare(done, total_, barWidth));
+  std::string line = "\r" + label_ + " [" + std::string(filled, '#') +
+                     std::string(static_cast<std::size_t>(barWidth) - filled, '.') + "] ";
+  char counts[64];
+  std::snprintf(counts, sizeof counts, "%3" PRIu64 "%% %" PRIu64 "/%" PRIu64, percent, done,
+                total_);
+  line += counts;
+  const double elapsed = now - start_;
+  if (done > 0 && elapsed > 0.0) {
+    const double rate = static_cast<double>(done) / elapsed;
+    line += "  " + rateText(rate) + "/s";
+    if (done < total_)
+      line += "  " + durationText(static_cast<double>(total_ - done) / rate) + " left";
+  }
+  line += "\x1b[K";
+  // Known to the signal handler before any of the bar reaches the screen, so that a signal at
+  // any point of the write still clears it.
+  drawn_ = true;
+  shownOn = fileno(out_);
+  std::fputs(line.c_str(), out_);
+  std::fflush(out_);
+  lastDraw_ = now;
+}
+
+void ProgressBar::finish() {
+  if (drawn_) {
+    std::fputs("\r\x1b[K", out_);
+    std::fflush(out_);
+    shownOn = -1;
+  }
+  drawn_ = false;
+  nextCheck_ = never;
+}
+
+bool stderrIsTerminal() { return isatty(fileno(stderr)) == 1; }
+
+}  // namespace codebreaker::lab

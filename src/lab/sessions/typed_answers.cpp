@@ -1,0 +1,180 @@
+#include "lab/sessions/typed_answers.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdint>
+#include <limits>
+#include <numeric>
+#include <utility>
+
+namespace codebreaker::lab {
+namespace {
+
+constexpr std::string_view scoreHint = "type exact hits, then colour-only hits, e.g. 1 2";
+constexpr std::string_view guessHint = "type four colours from 1 to 8, e.g. 1234";
+
+bool separator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r'; }
+bool digit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimmed(std::string_view text) {
+  const auto first = std::find_if_not(text.begin(), text.end(), separator);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), separator).base();
+  return first < last ? std::string_view(first, last) : std::string_view{};
+}
+
+// Splits on blanks and commas; runs of separators count as one. At most `limit` words are kept
+// (the count goes on), so that a long line costs nothing.
+template <std::size_t limit>
+struct Tokens {
+  std::array<std::string_view, limit> words{};
+  std::size_t count = 0;
+};
+
+template <std::size_t limit>
+Tokens<limit> tokens(std::string_view line) {
+  Tokens<limit> result;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (separator(line[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < line.size() && !separator(line[end])) ++end;
+    if (result.count < limit) result.words[result.count] = line.substr(i, end - i);
+    ++result.count;
+    i = end;
+  }
+  return result;
+}
+
+// A whole number with an optional minus sign; values past the range of int32 are clamped,
+// which is still too many pegs.
+std::optional<std::int64_t> integer(std::string_view word) {
+  const bool negative = word.starts_with('-');
+  const std::string_view digits = negative ? word.substr(1) : word;
+  if (digits.empty() || !std::all_of(digits.begin(), digits.end(), digit)) return std::nullopt;
+  const std::int64_t value =
+      std::accumulate(digits.begin(), digits.end(), std::int64_t{0}, [](std::int64_t sum, char c) {
+        return std::min<std::int64_t>(sum * 10 + (c - '0'),
+                                      std::numeric_limits<std::int32_t>::max());
+      });
+  return negative ? -value : value;
+}
+
+Parsed<Answer> refuse(std::string message) { return {std::nullopt, std::move(message)}; }
+
+}  // namespace
+
+Word wordOf(std::string_view line) {
+  const std::string_view word = trimmed(line);
+  const auto is = [word](std::string_view name) {
+    return word.size() == name.size() &&
+           std::equal(word.begin(), word.end(), name.begin(), [](char typed, char known) {
+             return std::tolower(static_cast<unsigned char>(typed)) == known;
+           });
+  };
+  if (is("undo")) return Word::undo;
+  if (is("help")) return Word::help;
+  if (is("quit")) return Word::quit;
+  return Word::none;
+}
+
+Parsed<Answer> parseAnswer(std::string_view line) {
+  const auto words = tokens<3>(line);
+  if (words.count == 0) return refuse("no score given: " + std::string(scoreHint));
+  if (words.count > 2) {
+    return refuse(quote(trimmed(line)) + " holds more than two numbers: " + std::string(scoreHint));
+  }
+
+  std::array<std::int64_t, 2> hits{};
+  if (words.count == 1) {
+    const std::string_view word = words.words[0];
+    const bool twoDigits = word.size() == 2 && digit(word[0]) && digit(word[1]);
+    if (!twoDigits) {
+      const auto number = integer(word);
+      if (!number) return refuse(quote(word) + " is not a score: " + std::string(scoreHint));
+      if (*number < 0) return refuse("hits cannot be negative: " + std::string(scoreHint));
+      if (word.size() == 1) return refuse("one number is not a score: " + std::string(scoreHint));
+      return refuse(quote(word) + " holds more than two numbers: " + std::string(scoreHint));
+    }
+    hits = {word[0] - '0', word[1] - '0'};
+  } else {
+    for (std::size_t i = 0; i < 2; ++i) {
+      const auto number = integer(words.words[i]);
+      if (!number) {
+        return refuse(quote(words.words[i]) + " is not a number: " + std::string(scoreHint));
+      }
+      hits[i] = *number;
+    }
+  }
+
+  const auto [exact, colourOnly] = hits;
+  if (exact < 0 || colourOnly < 0) {
+    return refuse("hits cannot be negative: " + std::string(scoreHint));
+  }
+  if (exact + colourOnly > codeLength) {
+    return refuse(std::to_string(exact) + " exact and " + std::to_string(colourOnly) +
+                  " colour-only make more than the 4 pegs of a code");
+  }
+  if (exact == codeLength - 1 && colourOnly == 1) {
+    return refuse("3 exact and 1 colour-only cannot be: the fourth peg would be exact too");
+  }
+  return {Answer{static_cast<std::int32_t>(exact), static_cast<std::int32_t>(colourOnly)}, {}};
+}
+
+Parsed<Code> parseGuess(std::string_view line) {
+  // The colours may be typed together or apart; only the digits and their order count.
+  const auto words = tokens<codeLength + 1>(line);
+  const std::string_view shown = trimmed(line);
+  if (words.count == 0) return {std::nullopt, "no guess given: " + std::string(guessHint)};
+  std::size_t typed = 0;
+  for (std::size_t i = 0; i < std::min(words.count, words.words.size()); ++i) {
+    const std::string_view word = words.words[i];
+    if (!std::all_of(word.begin(), word.end(), digit)) {
+      return {std::nullopt, quote(shown) + " is not a guess: " + std::string(guessHint)};
+    }
+    typed += word.size();
+  }
+  if (words.count > words.words.size() || typed != codeLength) {
+    return {std::nullopt, quote(shown) + " is not four colours: " + std::string(guessHint)};
+  }
+  Code code{};
+  std::size_t position = 0;
+  for (std::size_t i = 0; i < words.count; ++i) {
+    for (const char c : words.words[i]) code[position++] = c - '0';
+  }
+  if (std::any_of(code.begin(), code.end(), [](std::int32_t c) { return c < 1 || c > 8; })) {
+    return {std::nullopt, quote(shown) + ": colours go from 1 to 8"};
+  }
+  return {code, {}};
+}
+
+std::string possibleColours(const ColourGrid& grid, std::size_t position) {
+  std::string colours;
+  for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
+    if (grid[row(colour)][position] != 0) colours += static_cast<char>('0' + colour);
+  }
+  return colours;
+}
+
+std::string possibleLine(const ColourGrid& grid) {
+  std::string line = "possible:";
+  for (std::size_t position = 0; position < codeLength; ++position) {
+    const std::string colours = possibleColours(grid, position);
+    line += ' ' + (colours.empty() ? "-" : colours);
+  }
+  return line;
+}
+
+std::string spacedCode(const Code& code) {
+  std::string text;
+  for (const std::int32_t colour : code) {
+    if (!text.empty()) text += ' ';
+    text += static_cast<char>('0' + colour);
+  }
+  return text;
+}
+
+}  // namespace codebreaker::lab

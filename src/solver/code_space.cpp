@@ -1,0 +1,29 @@
+#include "solver/code_space.hpp"
+
+#include <numeric>
+
+#include "scoring/score.hpp"
+
+namespace codebreaker {
+
+Code codeAt(std::size_t index) {
+  Code code{};
+  for (std::size_t position = codeLength; position-- > 0;) {
+    code[position] = static_cast<std::int32_t>(index % colourCount) + 1;
+    index /= colourCount;
+  }
+  return code;
+}
+
+std::size_t indexOf(const Code& code) {
+  return std::accumulate(
+      code.begin(), code.end(), std::size_t{0},
+      [](std::size_t index, std::int32_t colour) { return index * colourCount + row(colour); });
+}
+
+Answer answerFor(const Code& guess, const Code& code) {
+  const ScoreDetail score = scoreGuess(guess, code);
+  return {score.R, score.B};
+}
+
+}  // namespace codebreaker

@@ -1,0 +1,48 @@
+// Which codes still fit every answer given so far. Each code keeps the number of answers it
+// contradicts, so adding an answer or taking it back costs one scoring per code and nothing is
+// allocated after construction.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "game/state.hpp"
+#include "solver/code_space.hpp"
+
+namespace codebreaker::lab {
+
+// A guess together with the answer it got.
+struct Scored {
+  Code guess{};
+  Answer answer{};
+};
+
+class FittingCodes {
+ public:
+  void add(const Scored& scored);
+  // Takes back an answer given by add(). Precondition: it was added and not yet taken back.
+  void remove(const Scored& scored);
+
+  // The number of codes that contradict no answer.
+  [[nodiscard]] std::size_t count() const { return fitting_; }
+  [[nodiscard]] bool fits(const Code& code) const;
+
+  // The answers among `answers` (all those added, in any order) without which some code would
+  // fit all the others: when no code fits, one of these is the wrong one. Indices into
+  // `answers`, ascending.
+  [[nodiscard]] std::vector<std::size_t> suspects(std::span<const Scored> answers) const;
+
+ private:
+  void update(const Scored& scored, int step);
+
+  std::array<std::uint32_t, codeCount> misses_{};  // answers each code contradicts
+  std::size_t fitting_ = codeCount;
+};
+
+// The first of `answers` that `code` contradicts, or answers.size() when it fits them all.
+std::size_t firstContradicted(const Code& code, std::span<const Scored> answers);
+
+}  // namespace codebreaker::lab

@@ -1,0 +1,550 @@
+// Runs the built binaries: exit status, the split between stdout and stderr and the terminal
+// check only exist in a real process.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <csignal>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/driver.hpp"
+#include "lab/show/html_page.hpp"
+#include "lab/show/terminal_view.hpp"
+#include "support.hpp"
+
+namespace codebreaker::lab {
+namespace {
+
+using Args = std::vector<std::string>;
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+struct Result {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string readAll(std::FILE* file) {
+  std::string text;
+  std::rewind(file);
+  for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) text += static_cast<char>(c);
+  return text;
+}
+
+// A child process with its output in files, or stdout to `stdoutPath` / stderr to
+// `stderrPath` when given.
+class Child {
+ public:
+  Child(const char* binary, const Args& args, const char* stdoutPath = nullptr,
+        const char* stderrPath = nullptr, const char* stdinPath = nullptr) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fileno(out_.get()), 1);
+    posix_spawn_file_actions_adddup2(&actions, fileno(err_.get()), 2);
+    if (stdoutPath != nullptr) {
+      posix_spawn_file_actions_addopen(&actions, 1, stdoutPath, O_WRONLY, 0);
+    }
+    if (stderrPath != nullptr) {
+      posix_spawn_file_actions_addopen(&actions, 2, stderrPath, O_RDWR | O_NOCTTY, 0);
+    }
+    if (stdinPath != nullptr) posix_spawn_file_actions_addopen(&actions, 0, stdinPath, O_RDONLY, 0);
+    Args words = {binary};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, binary, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+
+  [[nodiscard]] pid_t pid() const { return pid_; }
+
+  // Waits for the child; the status is its exit status, or -1 when it did not exit normally.
+  Result wait() {
+    Result result;
+    int status = 0;
+    if (pid_ > 0 && waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status)) {
+      result.status = WEXITSTATUS(status);
+    }
+    result.out = readAll(out_.get());
+    result.err = readAll(err_.get());
+    return result;
+  }
+
+ private:
+  File out_{std::tmpfile(), &std::fclose};
+  File err_{std::tmpfile(), &std::fclose};
+  pid_t pid_ = -1;
+};
+
+Result run(const char* binary, const Args& args, const char* stdoutPath = nullptr,
+           const char* stderrPath = nullptr) {
+  return Child(binary, args, stdoutPath, stderrPath).wait();
+}
+
+// A pseudo-terminal for a child's standard error, and what the child drew on it.
+class Terminal {
+ public:
+  Terminal() {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) {
+      side_ = ptsname(master_);
+      // Held open so that the screen stays readable after the child has closed its side.
+      held_ = open(side_.c_str(), O_RDWR | O_NOCTTY);
+    }
+  }
+  Terminal(const Terminal&) = delete;
+  Terminal& operator=(const Terminal&) = delete;
+  ~Terminal() {
+    if (held_ >= 0) close(held_);
+    if (master_ >= 0) close(master_);
+  }
+
+  [[nodiscard]] bool ready() const { return held_ >= 0; }
+  [[nodiscard]] const char* side() const { return side_.c_str(); }
+
+  // Everything drawn so far; with `awaited`, keeps reading until it shows (at most 20 s).
+  std::string screen(std::string_view awaited = {}) {
+    for (int waited = 0; waited < 200; ++waited) {
+      std::array<char, 4096> chunk{};
+      for (ssize_t n = read(master_, chunk.data(), chunk.size()); n > 0;
+           n = read(master_, chunk.data(), chunk.size())) {
+        screen_.append(chunk.data(), static_cast<std::size_t>(n));
+      }
+      if (screen_.find(awaited) != std::string::npos) break;
+      pollfd readable{master_, POLLIN, 0};
+      poll(&readable, 1, 100);
+    }
+    return screen_;
+  }
+
+ private:
+  int master_ = -1;
+  int held_ = -1;
+  std::string side_;
+  std::string screen_;
+};
+
+Result lab(const Args& args, const char* stdoutPath = nullptr) {
+  return run(CODEBREAKER_LAB_BINARY, args, stdoutPath);
+}
+
+std::string seededTrace(unsigned seed) {
+  auto state = std::make_unique<GameState>();
+  return testing::captureTrace([&](TraceWriter& out) { playSeededGame(*state, seed, out); });
+}
+
+bool isOneLine(const std::string& text) {
+  return !text.empty() && text.find('\n') == text.size() - 1;
+}
+
+// Every usage error, CLI11's included, is one line in the lab's own form with nothing on
+// standard output: what was wrong, which word, and what is accepted.
+TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
+  const std::string seedRange = "expected a whole number from 0 to 4294967295";
+  const std::string commands = "replay, play, stats, sweep, solve, guess, show, compare";
+  const std::string instant =
+      "expected Unix seconds or a UTC date, e.g. 2027-01-01 or 2027-01-01T12:30:00";
+  const struct {
+    Args args;
+    std::string message;
+  } cases[] = {
+      {{}, "missing command (" + commands + "); see --help"},
+      {{"frob"},
+       "unknown command \"frob\" (commands: " + commands + "; options: --help, --version)"},
+      {{"stast"}, "unknown command \"stast\" (did you mean stats?)"},
+      {{"--versoin"}, "unknown option \"--versoin\" (did you mean --version?)"},
+      {{"replay"}, "replay: SECOND: missing; " + instant},
+      {{"replay", "-1"}, "replay: SECOND: " + instant + ", got \"-1\""},
+      {{"replay", "2027-1-1"}, "replay: SECOND: " + instant + ", got \"2027-1-1\""},
+      {{"replay", "2027-01-01T24:00:00"},
+       "replay: SECOND: \"2027-01-01T24:00:00\" is not a time of day (00:00:00 to 23:59:59)"},
+      {{"replay", "1969-12-31"},
+       "replay: SECOND: \"1969-12-31\" is not a Unix time: it is before 1970-01-01"},
+      {{"replay", "99999999999999999999"},
+       "replay: SECOND: \"99999999999999999999\" is too large (at most 9223372036854775807)"},
+      {{"replay", "1", "2"}, "replay: unexpected argument \"2\""},
+      {{"replay", "1", "--", "2"}, "replay: unexpected argument \"2\""},
+      {{"replay", "\x1b[31mRED\nline"},
+       "replay: SECOND: " + instant + R"(, got "\x1b[31mRED\nline")"},
+      {{"replay", std::string(100000, '7') + "x"},
+       "replay: SECOND: " + instant + ", got \"" + std::string(40, '7') + "\"..."},
+      {{"play"}, "play: CODE: missing; expected four digits from 1 to 8, e.g. 7876"},
+      {{"play", "1239"}, "play: CODE: expected four digits from 1 to 8, e.g. 7876, got \"1239\""},
+      {{"play", "7876", "--seed", "x"}, "play: --seed: " + seedRange + ", got \"x\""},
+      {{"play", "7876", "--seed"}, "play: --seed: missing value; " + seedRange},
+      {{"play", "7876", "--seed="}, "play: --seed: missing value; " + seedRange},
+      {{"play", "7876", "--seed", "1", "--seed", "2"}, "play: --seed: given 2 times; give it once"},
+      {{"play", "7876", "--seed", "4294967296"},
+       "play: --seed: " + seedRange + ", got \"4294967296\""},
+      {{"play", "7876", "--seed", "4294967297"},
+       "play: --seed: " + seedRange + ", got \"4294967297\""},
+      {{"play", "7876", "--sed", "1"}, "play: unknown option \"--sed\" (did you mean --seed?)"},
+      {{"stats", "--games", "-3"},
+       "stats: --games: expected a whole number of at least 1, got \"-3\""},
+      {{"stats", "--games", "0"},
+       "stats: --games: expected a whole number of at least 1, got \"0\""},
+      {{"stats", "--games="},
+       "stats: --games: missing value; expected a whole number of at least 1"},
+      {{"stats", "--games", ""},
+       "stats: --games: missing value; expected a whole number of at least 1"},
+      {{"stats", "--gmaes", "10"}, "stats: unknown option \"--gmaes\" (did you mean --games?)"},
+      {{"stats", "--bogus"},
+       "stats: unknown option \"--bogus\" (options: --games, --from, --to, --jobs, --json, "
+       "--help)"},
+      {{"stats", "--from", "1", "--from", "2"}, "stats: --from: given 2 times; give it once"},
+      {{"stats", "--from", "9223372036854775807", "--games", "2"},
+       "stats: --from 9223372036854775807 with --games 2: the last second would not fit in a "
+       "64-bit number"},
+      {{"stats", "--", "x"}, "stats: unexpected argument \"x\""},
+      {{"stats", "--from", "2027-02-30"},
+       "stats: --from: \"2027-02-30\" is not a date: February 2027 has 28 days"},
+      {{"stats", "--to", "2027-13-01"},
+       "stats: --to: \"2027-13-01\" is not a date: there is no month 13"},
+      {{"stats", "--from", "2027-01-01", "--to", "2026-12-31T23:59:59"},
+       "stats: --to 2026-12-31T23:59:59 is not after --from 2027-01-01T00:00:00: no second to "
+       "play"},
+      {{"stats", "--games", "5", "--to", "2027-01-01"}, "stats: give --games or --to, not both"},
+      {{"stats", "--jobs", "0"}, "stats: --jobs: expected a whole number from 1 to 256, got \"0\""},
+      {{"sweep", "--jobs", "257"},
+       "sweep: --jobs: expected a whole number from 1 to 256, got \"257\""},
+      {{"compare", "--jobs"},
+       "compare: --jobs: missing value; expected a whole number from 1 to 256"},
+      {{"sweep", "--seed", "-1"}, "sweep: --seed: " + seedRange + ", got \"-1\""},
+      {{"sweep", "extra"}, "sweep: unexpected argument \"extra\""},
+      {{"solve", "--seed", "x"}, "solve: --seed: " + seedRange + ", got \"x\""},
+      {{"solve", "7876"}, "solve: unexpected argument \"7876\""},
+      {{"solve", "--strategy", "wrst"},
+       "solve: --strategy: expected engine, worst, size, parts or random, got \"wrst\""},
+      {{"solve", "--strategy"},
+       "solve: --strategy: missing value; expected engine, worst, size, parts or random"},
+      {{"compare", "--code", "7890"},
+       "compare: --code: expected four digits from 1 to 8, e.g. 7876, got \"7890\""},
+      {{"compare", "--seed", "4294967296"},
+       "compare: --seed: " + seedRange + ", got \"4294967296\""},
+      {{"compare", "7876"}, "compare: unexpected argument \"7876\""},
+      {{"compare", "--strategy", "worst"},
+       "compare: unknown option \"--strategy\" (options: --code, --seed, --jobs, --json, --help)"},
+      {{"guess", "--hint"}, "guess: unknown option \"--hint\" (did you mean --hints?)"},
+      {{"show"}, "show: missing SECOND or --code CODE"},
+      {{"show", "1", "--code", "7876"}, "show: give SECOND or --code, not both"},
+      {{"show", "1", "--seed", "2"}, "show: --seed goes with --code; a SECOND is its own seed"},
+      {{"show", "--code", "7896"},
+       "show: --code: expected four digits from 1 to 8, e.g. 7876, got \"7896\""},
+      {{"show", "--code", "7876", "--seed", "-1"}, "show: --seed: " + seedRange + ", got \"-1\""},
+      {{"show", "x"}, "show: SECOND: " + instant + ", got \"x\""},
+      {{"show", "1", "--color", "sometimes"},
+       "show: --color: expected auto, always or never, got \"sometimes\""},
+      {{"show", "1", "--html"},
+       "show: --html: missing value; expected a file name, or - for standard output"},
+      {{"show", "1", "--colour", "never"},
+       "show: unknown option \"--colour\" (did you mean --color?)"},
+  };
+  for (const auto& c : cases) {
+    const Result result = lab(c.args);
+    const std::string shown = c.args.empty() ? "(none)" : c.args.back().substr(0, 60);
+    EXPECT_EQ(result.status, 2) << shown;
+    EXPECT_EQ(result.out, "") << shown;
+    EXPECT_EQ(result.err, "codebreaker-lab: " + c.message + "\n") << shown;
+  }
+}
+
+TEST(LabCli, VersionIsTheProjectsVersion) {
+  const Result result = lab({"--version"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "codebreaker-lab " CODEBREAKER_VERSION "\n");
+  EXPECT_EQ(result.err, "");
+}
+
+TEST(LabCli, HelpGoesToStdoutWithExitZero) {
+  const std::pair<Args, const char*> cases[] = {
+      {{"--help"}, "sweep"},
+      {{"replay", "-h"}, "Unix seconds or UTC date, e.g. 2027-01-01T12:30:00"},
+      {{"play", "--help"}, "--seed N        Seed of the draws, 0 to 4294967295"},
+      {{"stats", "--help"}, "--to WHEN"},
+      {{"sweep", "--help"}, "--jobs N"},
+      {{"compare", "--help"}, "--jobs N"},
+      {{"solve", "--help"}, "as play CODE would"},
+      {{"guess", "--help"}, "--hints"},
+      {{"show", "--help"}, "--html FILE"}};
+  for (const auto& [args, mentions] : cases) {
+    const Result result = lab(args);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_NE(result.out.find(mentions), std::string::npos) << result.out;
+    std::istringstream lines(result.out);
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80U) << line;
+  }
+}
+
+TEST(LabCli, ReplayAndPlayWithTheSeedsOwnCodePrintTheSeededGame) {
+  for (const unsigned seed : {0U, 1700000123U}) {
+    auto state = std::make_unique<GameState>();
+    TraceWriter silent(nullptr);
+    playSeededGame(*state, seed, silent);
+    std::string code;
+    for (const std::int32_t colour : state->secret) code += std::to_string(colour);
+
+    const Result replayed = lab({"replay", std::to_string(seed)});
+    EXPECT_EQ(replayed.status, 0);
+    EXPECT_EQ(replayed.out, seededTrace(seed)) << seed;
+    EXPECT_EQ(lab({"play", code, "--seed", std::to_string(seed)}).out, replayed.out) << code;
+  }
+  EXPECT_EQ(lab({"replay", "4294967301"}).out, seededTrace(5));  // 2^32 + 5 wraps like time_t
+}
+
+TEST(LabCli, ReplayOfADateIsTheReplayOfItsSecond) {
+  for (const auto& [date, second] :
+       {std::pair{"2027-01-01T00:00:07", "1798761607"}, std::pair{"2028-02-29", "1835395200"}}) {
+    const Result byDate = lab({"replay", date});
+    EXPECT_EQ(byDate.status, 0) << date;
+    EXPECT_EQ(byDate.out, lab({"replay", second}).out) << date;
+  }
+}
+
+// The timing figures are the only thing the number of threads may change in a report.
+std::string withoutTiming(const std::string& report) {
+  static const std::regex timing(R"(speed .*\n|"elapsedSeconds":[^,]*,"gamesPerSecond":[^,]*,)");
+  return std::regex_replace(report, timing, "");
+}
+
+TEST(LabCli, ReportsAreTheSameForAnyNumberOfJobs) {
+  // More games than two blocks, so that three workers each play some; --to ends the range.
+  const std::vector<Args> commands = {
+      {"stats", "--from", "2027-01-01", "--to", "1798801000"},
+      {"stats", "--from", "1798761600", "--games", "39400", "--json"},
+      {"sweep", "--seed", "7", "--json"},
+  };
+  for (const Args& command : commands) {
+    std::string single;
+    for (const char* jobs : {"1", "2", "3"}) {
+      Args args = command;
+      args.insert(args.end(), {"--jobs", jobs});
+      const Result result = lab(args);
+      ASSERT_EQ(result.status, 0) << command[0] << " --jobs " << jobs << ": " << result.err;
+      EXPECT_EQ(result.err, "");
+      if (single.empty()) {
+        single = withoutTiming(result.out);
+        EXPECT_NE(single, result.out) << "no timing figures found to leave out";
+      } else {
+        EXPECT_EQ(withoutTiming(result.out), single) << command[0] << " --jobs " << jobs;
+      }
+    }
+  }
+}
+
+// The game seeds itself from the clock, so its second is pinned between two readings of it.
+TEST(LabCli, ReplayMatchesTheGameBinaryAtTheSameSecond) {
+  const std::time_t before = std::time(nullptr);
+  const Result game = run(CODEBREAKER_GAME_BINARY, {});
+  const std::time_t after = std::time(nullptr);
+  ASSERT_EQ(game.status, 0);
+  bool matched = false;
+  for (std::time_t second = before; second <= after && !matched; ++second) {
+    matched = lab({"replay", std::to_string(second)}).out == game.out;
+  }
+  EXPECT_TRUE(matched);
+}
+
+TEST(LabCli, FailedWritesAreOneLineAndExitOne) {
+  for (const Args& args : {Args{"replay", "7"}, Args{"stats", "--games", "3"}, Args{"sweep"}}) {
+    const Result result = lab(args, "/dev/full");
+    EXPECT_EQ(result.status, 1) << args.front();
+    EXPECT_TRUE(isOneLine(result.err)) << result.err;
+    EXPECT_NE(result.err.find("No space left on device"), std::string::npos) << result.err;
+  }
+}
+
+// Answers come from standard input; a transcript from a file echoes each answer after its
+// prompt, as a terminal would show it.
+// A scratch directory, removed with what is left in it.
+class ScratchDirectory {
+ public:
+  ScratchDirectory() {
+    std::string pattern = ::testing::TempDir() + "show-XXXXXX";
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+  ~ScratchDirectory() { std::filesystem::remove_all(path_); }
+
+  [[nodiscard]] std::string file(const std::string& name) const { return path_ + "/" + name; }
+  [[nodiscard]] std::vector<std::string> names() const {
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      found.push_back(entry.path().filename().string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  }
+
+ private:
+  std::string path_;
+};
+
+std::string fileText(const std::string& path) {
+  const File file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  return file ? readAll(file.get()) : std::string("(missing)");
+}
+
+// The page is written whole or not at all: into a temporary file renamed over the name given,
+// which a failure leaves untouched, with one line and exit status 1.
+TEST(LabCli, ShowWritesItsPageWholeOrNotAtAll) {
+  const ShownGame game = showCode({7, 8, 7, 6}, 7);
+  const ScratchDirectory scratch;
+  const std::string page = scratch.file("game.html");
+  {
+    const File old(std::fopen(page.c_str(), "wb"), &std::fclose);
+    std::fputs("an older page", old.get());
+  }
+  const Result written = lab({"show", "--code", "7876", "--seed", "7", "--html", page});
+  EXPECT_EQ(written.status, 0);
+  EXPECT_EQ(written.out, terminalView(game, false));
+  EXPECT_EQ(written.err, "");
+  EXPECT_EQ(fileText(page), htmlPage(game));
+
+  const Result toStdout = lab({"show", "--code", "7876", "--seed", "7", "--html", "-"});
+  EXPECT_EQ(toStdout.status, 0);
+  EXPECT_EQ(toStdout.out, htmlPage(game));
+
+  const struct {
+    std::string path;
+    std::string reason;
+  } failures[] = {{scratch.file("missing/game.html"), "No such file or directory"},
+                  {scratch.file(""), "Is a directory"},
+                  {scratch.file("game.html/x"), "Not a directory"},
+                  {"/dev/full", "No space left on device"}};
+  for (const auto& failure : failures) {
+    const Result failed = lab({"show", "--code", "7876", "--seed", "7", "--html", failure.path});
+    EXPECT_EQ(failed.status, 1) << failure.path;
+    EXPECT_EQ(failed.out, "");
+    EXPECT_EQ(failed.err, "codebreaker-lab: show: cannot write \"" + failure.path +
+                              "\": " + failure.reason + "\n");
+  }
+  EXPECT_EQ(scratch.names(), std::vector<std::string>{"game.html"});
+  EXPECT_EQ(fileText(page), htmlPage(game));
+
+  // A link keeps naming the page it names; a device is written to, not replaced.
+  std::filesystem::create_symlink("game.html", scratch.file("link.html"));
+  EXPECT_EQ(lab({"show", "1", "--html", scratch.file("link.html")}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(scratch.file("link.html")));
+  EXPECT_EQ(fileText(page), htmlPage(showSecond(1)));
+  EXPECT_EQ(lab({"show", "1", "--html", "/dev/null"}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  EXPECT_EQ(scratch.names(), (std::vector<std::string>{"game.html", "link.html"}));
+}
+
+// Colour on a terminal unless NO_COLOR says otherwise; never in a file unless asked for.
+TEST(LabCli, ShowColoursTheTerminalOnly) {
+  const Args show = {"show", "--code", "7876", "--seed", "7"};
+  const auto coloured = [](const Result& result) {
+    return result.out.find("\x1b[") != std::string::npos;
+  };
+  EXPECT_FALSE(coloured(lab(show)));
+  Args always = show;
+  always.insert(always.end(), {"--color", "always"});
+  EXPECT_TRUE(coloured(lab(always)));
+
+  for (const char* noColour : {static_cast<const char*>(nullptr), "1"}) {
+    Terminal terminal;
+    ASSERT_TRUE(terminal.ready());
+    if (noColour != nullptr) setenv("NO_COLOR", noColour, 1);
+    Child child(CODEBREAKER_LAB_BINARY, show, terminal.side());
+    const Result result = child.wait();
+    unsetenv("NO_COLOR");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(terminal.screen("guesses by phase").find("\x1b[") != std::string::npos,
+              noColour == nullptr);
+  }
+}
+
+TEST(LabCli, InteractiveCommandsReadStandardInputAndExitWithTheirEnd) {
+  const struct {
+    Args args;
+    const char* input;
+    int status;
+    std::string shown;
+  } cases[] = {
+      {{"solve", "--seed", "1"},
+       "0 0\n0 0\n1 0\n0 2\n1 2\n1 2\n2 0\n2 1\n1 2\n0 3\n2 0\n4 0\n",
+       0,
+       "guess 12: 7 8 7 6\nscore (exact colour-only)? 4 0\nsolved in 12 guesses\n"},
+      {{"solve", "--seed", "1"},
+       "2 0\n",
+       3,
+       "score (exact colour-only)? \ninput ended before the code was found\n"},
+      {{"guess", "--seed", "1"},
+       "1234\nquit\n",
+       3,
+       "guess 1? 1234\nR=1  B=1\nguess 2? quit\nthe code was 8 7 2 4\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string input = ::testing::TempDir() + "lab_input";
+    File file(std::fopen(input.c_str(), "w"), &std::fclose);
+    std::fputs(c.input, file.get());
+    file.reset();
+    const Result result =
+        Child(CODEBREAKER_LAB_BINARY, c.args, nullptr, nullptr, input.c_str()).wait();
+    EXPECT_EQ(result.status, c.status) << c.input;
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(result.out.ends_with(c.shown)) << result.out;
+    const Result failed =
+        Child(CODEBREAKER_LAB_BINARY, c.args, "/dev/full", nullptr, input.c_str()).wait();
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(isOneLine(failed.err)) << failed.err;
+  }
+}
+
+TEST(LabCli, ProgressShowsOnlyOnATerminal) {
+  const Args args = {"stats", "--games", "20", "--from", "0"};
+  const Result toFile = lab(args);
+  EXPECT_EQ(toFile.status, 0);
+  EXPECT_EQ(toFile.err, "");
+  EXPECT_TRUE(toFile.out.starts_with("stats: 20 games, seconds 0 to 19\n")) << toFile.out;
+
+  Terminal terminal;
+  ASSERT_TRUE(terminal.ready());
+  const Result shown = run(CODEBREAKER_LAB_BINARY, args, nullptr, terminal.side());
+  const std::string bar = terminal.screen("\r\x1b[K");
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_EQ(shown.out.substr(0, shown.out.find("speed")),
+            toFile.out.substr(0, toFile.out.find("speed")));
+  EXPECT_NE(bar.find("100% 20/20"), std::string::npos) << bar;
+  EXPECT_TRUE(bar.ends_with("\r\x1b[K")) << bar;
+}
+
+// A run interrupted with its bar on the screen leaves a clean line and the shell's status for
+// the signal, and no half report.
+TEST(LabCli, InterruptedRunClearsItsBarAndExitsWith128PlusTheSignal) {
+  const std::pair<int, int> cases[] = {{SIGINT, 130}, {SIGTERM, 143}};
+  for (const auto& [signal, status] : cases) {
+    Terminal terminal;
+    ASSERT_TRUE(terminal.ready());
+    Child child(CODEBREAKER_LAB_BINARY, {"stats", "--games", "100000000", "--from", "0"}, nullptr,
+                terminal.side());
+    ASSERT_GT(child.pid(), 0);
+    const bool drawn = terminal.screen("stats [").find("stats [") != std::string::npos;
+    kill(child.pid(), signal);
+    const Result result = child.wait();
+    ASSERT_TRUE(drawn) << terminal.screen();
+    EXPECT_EQ(result.status, status) << signal;
+    EXPECT_EQ(result.out, "") << signal;
+    // The terminal hands on what the child wrote a little later than the child's exit.
+    const std::string screen = terminal.screen("\r\x1b[K");
+    EXPECT_TRUE(screen.ends_with("\r\x1b[K")) << screen;
+  }
+}
+
+}  // namespace
+}  // namespace codebreaker::lab

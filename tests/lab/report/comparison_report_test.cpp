@@ -1,0 +1,132 @@
+#include "lab/report/comparison_report.hpp"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "lab/batch/runs.hpp"
+
+namespace codebreaker::lab {
+namespace {
+
+// The whole report for seed 1, byte for byte: the table the README shows, then the chart.
+TEST(Comparison, ReportForSeedOne) {
+  EXPECT_EQ(formatText(compareStrategies(1, {})), R"(compare: 4096 codes, seed 1
+
+       first  mean median p90 worst    1    2    3    4    5    6    7    8   9+
+engine  1122 17.90     16  30   111    1    1    1   17   26   66  132  149 3703
+worst   1234  5.18      5   6     6    1    1   56  500 2169 1369    0    0    0
+size    1234  5.06      5   6     7    1    4   61  592 2465  971    2    0    0
+parts   1123  5.10      5   6     7    1   12   83  466 2460 1060   14    0    0
+random  3658  5.42      5   7     9    1   13  103  548 1492 1430  448   58    3
+
+codes solved in each number of guesses, one scale for all
+guesses engine        worst         size          parts         random
+      1 #             #             #             #             #
+      2 #             #             #             #             #
+      3 #             #             #             #             #
+      4 #             ###           ####          ###           ###
+      5 #             ############  ############# ############# ########
+      6 #             ########      ######        ######        ########
+      7 #                           #             #             ###
+      8 #                                                       #
+      9 ##                                                      #
+     10 ##
+     11 ##
+     12 ##
+     13 ##
+     14 ##
+     15 ##
+     16 ##
+     17 #
+     18 #
+     19 #
+    20+ ########
+)");
+}
+
+// Strategies played side by side, or with std::rand itself on one thread, report the same.
+TEST(Comparison, ReportIsTheSameForAnyPlan) {
+  const std::string single = formatJson(compareStrategies(12345, {1, true}));
+  EXPECT_EQ(formatJson(compareStrategies(12345, {3, true})), single);
+  EXPECT_EQ(formatJson(compareStrategies(12345, {1, false})), single);
+}
+
+// The engine's row is the sweep of the same seed, figure for figure.
+TEST(Comparison, EngineRowIsTheSweepOfTheSameSeed) {
+  for (const unsigned seed : {1U, 4294967295U}) {
+    const auto all = nlohmann::json::parse(formatJson(compareStrategies(seed, {})));
+    const auto& engine = all["strategies"][0];
+    ASSERT_EQ(engine["name"], "engine");
+
+    RunReport report;
+    report.kind = RunKind::sweep;
+    report.origin = seed;
+    report.histogram = runSweep(seed, {}).histogram;
+    const auto sweep = nlohmann::json::parse(formatJson(report));
+    for (const char* figure : {"won", "lost", "mean", "median", "p90", "histogram"}) {
+      EXPECT_EQ(engine[figure], sweep[figure]) << figure << " at seed " << seed;
+    }
+    EXPECT_EQ(engine["worst"], sweep["max"]) << seed;
+    std::uint64_t total = 0;
+    for (const auto& pair : sweep["histogram"]) {
+      total += pair[0].get<std::uint64_t>() * pair[1].get<std::uint64_t>();
+    }
+    EXPECT_EQ(engine["totalGuesses"], total) << seed;
+  }
+}
+
+// Each column of `--code` is that strategy's game in the full run: the engine's is the sweep's
+// game of the code, guess by guess as the game scored it.
+TEST(Comparison, OneCodesGamesAreTheGamesOfTheFullRun) {
+  const unsigned seed = 1;
+  const SweepResult sweep = runSweep(seed, {});
+  const Comparison all = compareStrategies(seed, {});
+  for (const std::size_t index : {std::size_t{0}, std::size_t{2345}, codeCount - 1}) {
+    const CodeComparison one = compareOnCode(seed, codeAt(index));
+    const StrategyGame& engine = one.games[0];
+    EXPECT_TRUE(engine.won);
+    EXPECT_EQ(static_cast<std::int32_t>(engine.moves.size()), sweep.games[index].guesses);
+    for (std::size_t k = 0; k < one.games.size(); ++k) {
+      const StrategyGame& game = one.games[k];
+      EXPECT_EQ(game.strategy, strategies[k]);
+      EXPECT_EQ(game.moves.front().guess, all.figures[k].firstGuess) << nameOf(game.strategy);
+      EXPECT_EQ(game.moves.back().guess, codeAt(index)) << nameOf(game.strategy);
+      for (const Scored& move : game.moves) {
+        EXPECT_EQ(move.answer, answerFor(move.guess, codeAt(index))) << nameOf(game.strategy);
+      }
+    }
+  }
+}
+
+TEST(Comparison, OneCodeReadsLikeThis) {
+  EXPECT_EQ(formatText(compareOnCode(1, {7, 8, 7, 6})), R"(compare: code 7876, seed 1
+
+  guess engine       worst        size         parts        random
+      1 1122 0 0     1234 0 0     1234 0 0     1123 0 0     3658 0 2
+      2 3344 0 0     5567 0 2     5567 0 2     4456 1 0     6867 1 2
+      3 5566 1 0     8856 2 0     8856 2 0     4778 1 2     7876 4 0
+      4 8658 0 2     6876 3 0     6876 3 0     1577 1 1
+      5 5786 1 2     7876 4 0     7876 4 0     7876 4 0
+      6 7787 1 2
+      7 6866 2 0
+      8 6875 2 1
+      9 6775 1 2
+     10 6587 0 3
+     11 5875 2 0
+     12 7876 4 0
+guesses 12           5            5            5            3
+)");
+  const auto json = nlohmann::ordered_json::parse(formatJson(compareOnCode(1, {7, 8, 7, 6})));
+  EXPECT_EQ(
+      json["games"][1].dump(),
+      R"({"name":"worst","won":true,"guesses":5,"moves":[)"
+      R"({"guess":"1234","exact":0,"colourOnly":0},{"guess":"5567","exact":0,"colourOnly":2},)"
+      R"({"guess":"8856","exact":2,"colourOnly":0},{"guess":"6876","exact":3,"colourOnly":0},)"
+      R"({"guess":"7876","exact":4,"colourOnly":0}]})");
+}
+
+}  // namespace
+}  // namespace codebreaker::lab
