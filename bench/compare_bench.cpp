@@ -6,43 +6,48 @@
 #include <memory>
 #include <string>
 
-#include "lab/report/comparison_report.hpp"
-#include "solver/strategies.hpp"
+#include "lab/batch/comparison.hpp"
+#include "lab/batch/own_draws.hpp"
+#include "solver/guess_chooser.hpp"
+#include "solver/strategy_runs.hpp"
 
 namespace {
 
-using codebreaker::lab::AnswerTable;
-using codebreaker::lab::Strategy;
-using codebreaker::lab::StrategyTools;
+using codebreaker::solver::AnswerTable;
+using codebreaker::solver::codeCount;
+using codebreaker::solver::Rule;
+using codebreaker::solver::StrategyTools;
 
 void answerTable(benchmark::State& bench) {
   for (auto _ : bench) {
     const auto table = std::make_unique<AnswerTable>();
     benchmark::DoNotOptimize(table->slot(1234, 4321));
   }
-  bench.counters["pairs"] = static_cast<double>(codebreaker::codeCount * codebreaker::codeCount);
+  bench.counters["pairs"] = static_cast<double>(codeCount * codeCount);
 }
 
 // One look-ahead strategy's decision tree over every code, the opening included (a fresh
 // chooser each time, so that its remembered opening does not flatter the figure).
 void lookAhead(benchmark::State& bench) {
-  const auto strategy = static_cast<Strategy>(bench.range(0));
+  const auto rule = static_cast<Rule>(bench.range(0));
   const auto table = std::make_unique<AnswerTable>();
   for (auto _ : bench) {
-    codebreaker::lab::GuessChooser chooser(*table);
-    const auto run = codebreaker::lab::runLookAhead(chooser, strategy);
+    codebreaker::solver::GuessChooser chooser(*table);
+    const auto run = codebreaker::solver::runLookAhead(chooser, rule);
     benchmark::DoNotOptimize(run.guesses.data());
   }
-  bench.SetLabel(std::string(codebreaker::lab::nameOf(strategy)));
+  constexpr const char* names[] = {"worst", "size", "parts"};
+  bench.SetLabel(names[bench.range(0)]);
 }
 
 void randomRun(benchmark::State& bench) {
   const auto tools = std::make_unique<StrategyTools>();
+  codebreaker::lab::OwnDraws draws;
   for (auto _ : bench) {
-    const auto run = codebreaker::lab::runRandom(tools->chooser, 1, true);
+    const auto run = codebreaker::solver::runRandom(tools->chooser, draws, 1);
     benchmark::DoNotOptimize(run.guesses.data());
   }
-  bench.SetItemsProcessed(bench.iterations() * static_cast<std::int64_t>(codebreaker::codeCount));
+  bench.SetItemsProcessed(bench.iterations() * static_cast<std::int64_t>(codeCount));
 }
 
 // Everything `compare --seed 1 --jobs N` computes before it prints.
@@ -52,14 +57,14 @@ void compareAll(benchmark::State& bench) {
     const auto comparison = codebreaker::lab::compareStrategies(1, plan);
     benchmark::DoNotOptimize(comparison.figures.data());
   }
-  bench.counters["strategies"] = static_cast<double>(codebreaker::lab::strategies.size());
+  bench.counters["strategies"] = static_cast<double>(codebreaker::lab::contenderCount);
 }
 
 BENCHMARK(answerTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(lookAhead)
-    ->Arg(static_cast<int>(Strategy::worst))
-    ->Arg(static_cast<int>(Strategy::size))
-    ->Arg(static_cast<int>(Strategy::parts))
+    ->Arg(static_cast<int>(Rule::worst))
+    ->Arg(static_cast<int>(Rule::size))
+    ->Arg(static_cast<int>(Rule::parts))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(randomRun)->Unit(benchmark::kMillisecond);
 BENCHMARK(compareAll)

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "lab/batch/runs.hpp"
+#include "solver/code_space.hpp"
 
 namespace {
 
@@ -38,7 +39,7 @@ void sweepRun(benchmark::State& bench) {
     const auto sweep = codebreaker::lab::runSweep(1, plan);
     benchmark::DoNotOptimize(sweep.histogram.lost);
   }
-  bench.counters["perGame"] = perGame(codebreaker::codeCount);
+  bench.counters["perGame"] = perGame(codebreaker::solver::codeCount);
 }
 
 BENCHMARK(statsRun)->Arg(1)->Arg(2)->ArgName("jobs")->UseRealTime()->Unit(benchmark::kMillisecond);

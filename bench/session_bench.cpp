@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "lab/sessions/engine_breaker.hpp"
 #include "lab/sessions/solve_session.hpp"
 
 namespace {
@@ -19,11 +20,13 @@ void solveAnswer(benchmark::State& bench) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> sink(std::fopen("/dev/null", "w"), &std::fclose);
   std::size_t answers = 0;
   for (auto _ : bench) {
-    SolveSession session(1);
-    while (session.phase() == SolveSession::Phase::asking) {
-      const codebreaker::Answer answer = codebreaker::answerFor(session.guess(), code);
-      session.reply(std::to_string(answer.exact) + " " + std::to_string(answer.colourOnly),
-                    sink.get());
+    SolveSession session(std::make_unique<codebreaker::lab::EngineBreaker>(1));
+    while (session.stage() == SolveSession::Stage::asking) {
+      const auto answer = codebreaker::solver::score(session.guess(), code);
+      std::string line = std::to_string(answer.exact);
+      line += ' ';
+      line += std::to_string(answer.colourOnly);
+      session.reply(line, sink.get());
       ++answers;
     }
   }

@@ -19,24 +19,31 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "lab/sessions/typed_answers.hpp"
+#include "lab/batch/own_draws.hpp"
 #include "lab/sessions/dialogue.hpp"
+#include "lab/sessions/engine_breaker.hpp"
 #include "lab/sessions/guess_session.hpp"
 #include "lab/sessions/solve_session.hpp"
+#include "lab/sessions/strategy_breaker.hpp"
+#include "lab/sessions/typed_answers.hpp"
+#include "lab/text/code_text.hpp"
+#include "solver/fitting_codes.hpp"
 
 namespace {
 
-using codebreaker::Answer;
 using codebreaker::Code;
 using codebreaker::codeLength;
 using codebreaker::colourCount;
 using codebreaker::lab::GuessSession;
 using codebreaker::lab::SolveSession;
-using codebreaker::lab::Strategy;
 using codebreaker::lab::Turn;
-using Phase = SolveSession::Phase;
+using codebreaker::solver::Answer;
+// Who guesses: a classic strategy, or the engine when there is none.
+using Breaker = std::optional<codebreaker::solver::Strategy>;
+using Stage = SolveSession::Stage;
 
 constexpr std::size_t headerSize = 9;
 constexpr std::uint8_t textBit = 1U << 0;
@@ -45,20 +52,24 @@ constexpr std::uint8_t textBit = 1U << 0;
 constexpr std::size_t strategyLines = 24;
 
 // One table and chooser for every session, as building them is the costly part.
-std::shared_ptr<codebreaker::lab::StrategyTools> sharedTools() {
-  static const auto tools = std::make_shared<codebreaker::lab::StrategyTools>();
+std::shared_ptr<codebreaker::solver::StrategyTools> sharedTools() {
+  static const auto tools = std::make_shared<codebreaker::solver::StrategyTools>();
   return tools;
 }
 
-std::unique_ptr<SolveSession> makeSession(unsigned seed, Strategy strategy) {
-  if (strategy == Strategy::engine) return std::make_unique<SolveSession>(seed);
-  return std::make_unique<SolveSession>(seed, strategy, sharedTools());
+std::unique_ptr<SolveSession> makeSession(unsigned seed, Breaker strategy) {
+  if (!strategy) {
+    return std::make_unique<SolveSession>(std::make_unique<codebreaker::lab::EngineBreaker>(seed));
+  }
+  static codebreaker::lab::OwnDraws draws;
+  return std::make_unique<SolveSession>(
+      std::make_unique<codebreaker::lab::StrategyBreaker>(seed, *strategy, sharedTools(), draws));
 }
 
 [[noreturn]] void fail(const SolveSession& session, const char* what) {
   std::fprintf(stderr, "solve_fuzzer: %s\n  answers=%zu guess number=%d phase=%d fitting=%zu\n",
                what, session.answers().size(), session.guessNumber(),
-               static_cast<int>(session.phase()), session.fitting().count());
+               static_cast<int>(session.stage()), session.fitting().count());
   std::abort();
 }
 
@@ -67,13 +78,13 @@ std::string typed(const Answer& answer) {
 }
 
 void check(const SolveSession& session, Turn turn) {
-  const Phase phase = session.phase();
-  if ((turn == Turn::finished) != (phase == Phase::solved)) fail(session, "finished unsolved");
-  if ((turn == Turn::stopped) != (phase == Phase::stopped)) fail(session, "stopped unasked");
-  if (phase == Phase::solved && session.answers().back().answer.exact != codeLength) {
+  const Stage phase = session.stage();
+  if ((turn == Turn::finished) != (phase == Stage::solved)) fail(session, "finished unsolved");
+  if ((turn == Turn::stopped) != (phase == Stage::stopped)) fail(session, "stopped unasked");
+  if (phase == Stage::solved && session.answers().back().answer.exact != codeLength) {
     fail(session, "solved without four exact hits");
   }
-  if (phase == Phase::asking) {
+  if (phase == Stage::asking) {
     if (session.fitting().count() == 0) fail(session, "asking although no code fits");
     if (static_cast<std::size_t>(session.guessNumber()) != session.answers().size() + 1) {
       fail(session, "the guess number does not count the answers");
@@ -82,7 +93,7 @@ void check(const SolveSession& session, Turn turn) {
       if (colour < 1 || colour > colourCount) fail(session, "guess colour outside 1..8");
     }
   }
-  if (phase == Phase::contradiction && session.fitting().count() != 0) {
+  if (phase == Stage::contradiction && session.fitting().count() != 0) {
     fail(session, "contradiction although some code fits");
   }
 }
@@ -90,19 +101,20 @@ void check(const SolveSession& session, Turn turn) {
 // Every answer the session holds agrees with the count of codes that fit them.
 void checkCount(const SolveSession& session) {
   std::size_t fitting = 0;
-  for (std::size_t i = 0; i < codebreaker::codeCount; ++i) {
-    const Code code = codebreaker::codeAt(i);
-    if (codebreaker::lab::firstContradicted(code, session.answers()) == session.answers().size()) {
+  for (std::size_t i = 0; i < codebreaker::solver::codeCount; ++i) {
+    const Code code = codebreaker::solver::codeAt(i);
+    if (codebreaker::solver::firstContradicted(code, session.answers()) ==
+        session.answers().size()) {
       ++fitting;
     }
   }
   if (fitting != session.fitting().count()) fail(session, "the count of fitting codes is wrong");
 }
 
-void playBytes(unsigned seed, Strategy strategy, const Code& code, const std::uint8_t* bytes,
+void playBytes(unsigned seed, Breaker strategy, const Code& code, const std::uint8_t* bytes,
                std::size_t size, std::FILE* out) {
   auto session = makeSession(seed, strategy);
-  if (strategy != Strategy::engine && size > strategyLines) size = strategyLines;
+  if (strategy && size > strategyLines) size = strategyLines;
   GuessSession guesses(seed, true);
   for (std::size_t i = 0; i < size; ++i) {
     const std::uint8_t b = bytes[i];
@@ -110,7 +122,7 @@ void playBytes(unsigned seed, Strategy strategy, const Code& code, const std::ui
     if (b < 25) {
       line = typed({b / 5, b % 5});
     } else if (b < 64) {
-      line = typed(codebreaker::answerFor(session->guess(), code));
+      line = typed(codebreaker::solver::score(session->guess(), code));
     } else if (b < 80) {
       line = "undo";
     } else if (b == 80) {
@@ -118,7 +130,8 @@ void playBytes(unsigned seed, Strategy strategy, const Code& code, const std::ui
     } else if (b == 81) {
       line = "quit";
     } else if (b < 96) {
-      guesses.reply(codebreaker::lab::spacedCode(codebreaker::codeAt((b * 613U + i) % 4096)), out);
+      guesses.reply(
+          codebreaker::lab::spacedCode(codebreaker::solver::codeAt((b * 613U + i) % 4096)), out);
       continue;
     } else {
       line.assign(1, static_cast<char>(b));
@@ -130,7 +143,7 @@ void playBytes(unsigned seed, Strategy strategy, const Code& code, const std::ui
     if (line == "undo" && before > 0 && session->answers().size() != before - 1) {
       fail(*session, "undo did not take back one answer");
     }
-    if (line == "undo" && before > 0 && session->phase() == Phase::asking &&
+    if (line == "undo" && before > 0 && session->stage() == Stage::asking &&
         session->guess() != undone) {
       fail(*session, "undo did not come back to the guess of the answer taken back");
     }
@@ -152,7 +165,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     code[p] = static_cast<std::int32_t>(header[5 + p] % colourCount) + 1;
   }
   const std::size_t who = header[0] >> 1U & 7U;
-  const Strategy strategy = codebreaker::lab::strategies[who < 5 ? who : 0];
+  const Breaker strategy =
+      who >= 1 && who <= 4 ? Breaker(codebreaker::solver::strategies[who - 1]) : std::nullopt;
   const std::uint8_t* rest = size > headerSize ? data + headerSize : data + size;
   const std::size_t restSize = size > headerSize ? size - headerSize : 0;
 
@@ -161,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((header[0] & textBit) != 0) {
     // The real loop over the bytes as typed lines: it must end, with one of its statuses.
     std::string text(reinterpret_cast<const char*>(rest), restSize);
-    if (strategy != Strategy::engine) text.resize(std::min(text.size(), strategyLines * 4));
+    if (strategy) text.resize(std::min(text.size(), strategyLines * 4));
     std::FILE* in =
         text.empty() ? std::fopen("/dev/null", "r") : fmemopen(text.data(), text.size(), "r");
     if (in != nullptr) {

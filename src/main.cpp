@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "game/driver.hpp"
+#include "game/seed.hpp"
 
 int main() {
 #ifdef SIGPIPE
@@ -15,7 +16,7 @@ int main() {
 #endif
   auto state = std::make_unique<codebreaker::GameState>();
   codebreaker::TraceWriter out(stdout);
-  codebreaker::playSeededGame(*state, static_cast<unsigned>(std::time(nullptr)), out);
+  codebreaker::playSeededGame(*state, codebreaker::seedOf(std::time(nullptr)), out);
   if (!out.flush()) {
     std::fprintf(stderr, "codebreaker: cannot write the trace to standard output: %s\n",
                  std::strerror(out.errorNumber()));

@@ -9,6 +9,7 @@
 #include "knowledge/elimination.hpp"
 #include "knowledge/records.hpp"
 #include "scoring/score.hpp"
+#include "solver/score.hpp"
 #include "trace/blocks.hpp"
 
 namespace codebreaker {
@@ -117,9 +118,9 @@ AttemptResult attempt(GameState& state, Draws& draws, TraceWriter& out, Seams se
     printScore(out, state, score);
   } else {
     static_assert(!refereed && !observed, "only a plain game goes untraced");
-    const Hits hits = countHits(state.guess, state.secret);
-    state.R = hits.R;
-    state.B = hits.B;
+    const solver::Answer hits = solver::score(state.guess, state.secret);
+    state.R = hits.exact;
+    state.B = hits.colourOnly;
   }
   print(printGrids);
 

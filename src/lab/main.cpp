@@ -12,13 +12,15 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "lab/cli/command_words.hpp"
+#include "lab/cli/command.hpp"
+#include "lab/cli/usage.hpp"
 #include "lab/commands/commands.hpp"
-#include "lab/cli/values.hpp"
 #include "lab/text/output.hpp"
+#include "lab/text/quote.hpp"
 
 #ifndef CODEBREAKER_VERSION
 #error "the build passes the project's version as CODEBREAKER_VERSION"
@@ -48,30 +50,18 @@ std::optional<std::string> firstWordProblem(const std::string& word,
   return message;
 }
 
-int runLab(int argc, char** argv) {
-  CLI::App app{"Replays, plays and measures the games of codebreaker.", programName};
-  app.set_version_flag("--version", std::string(programName) + " " + CODEBREAKER_VERSION,
-                       "Print the version and exit");
-  app.require_subcommand(1);
-  app.get_formatter()->column_width(helpColumn);
+using Commands = std::vector<std::unique_ptr<Command>>;
 
-  std::vector<std::unique_ptr<Command>> commands;
-  commands.push_back(makeReplayCommand(app));
-  commands.push_back(makePlayCommand(app));
-  commands.push_back(makeStatsCommand(app));
-  commands.push_back(makeSweepCommand(app));
-  commands.push_back(makeSolveCommand(app));
-  commands.push_back(makeGuessCommand(app));
-  commands.push_back(makeShowCommand(app));
-  commands.push_back(makeCompareCommand(app));
+// The command the words chose, or none.
+Command* selected(const Commands& commands) {
+  const auto chosen = std::find_if(commands.begin(), commands.end(),
+                                   [](const auto& command) { return command->words().selected(); });
+  return chosen == commands.end() ? nullptr : chosen->get();
+}
 
-  std::vector<std::string> names(commands.size());
-  std::transform(commands.begin(), commands.end(), names.begin(),
-                 [](const auto& command) { return command->words().name(); });
-  const std::string missingCommand = "missing command (" + joined(names) + "); see --help";
-  if (argc < 2) return usageError("", missingCommand);
-  if (const auto problem = firstWordProblem(argv[1], names)) return usageError("", *problem);
-
+// Lets CLI11 split the words. Returns the exit status when that is all there is to do: help or
+// the version was printed, or the words could not be split.
+std::optional<int> splitWords(CLI::App& app, int argc, char** argv, const Commands& commands) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -81,20 +71,36 @@ int runLab(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     // CLI11 stops at a missing required word; our checks name it, and anything wrong before
     // it, in the lab's own words.
-    for (const auto& command : commands) {
-      if (!command->words().selected()) continue;
+    if (Command* command = selected(commands)) {
       return usageError(command->words().name(), command->words().problem().value_or(e.what()));
     }
     return usageError("", e.what());
   }
+  return std::nullopt;
+}
 
-  for (const auto& command : commands) {
-    CommandWords& words = command->words();
-    if (!words.selected()) continue;
-    if (const auto problem = words.problem()) return usageError(words.name(), *problem);
-    return command->run();
+int runLab(int argc, char** argv) {
+  CLI::App app{"Replays, plays and measures the games of codebreaker.", programName};
+  app.set_version_flag("--version", std::string(programName) + " " + CODEBREAKER_VERSION,
+                       "Print the version and exit");
+  app.require_subcommand(1);
+  app.get_formatter()->column_width(helpColumn);
+  const Commands commands = makeCommands(app);
+
+  std::vector<std::string> names(commands.size());
+  std::transform(commands.begin(), commands.end(), names.begin(),
+                 [](const auto& command) { return command->words().name(); });
+  const std::string missingCommand = "missing command (" + joined(names) + "); see --help";
+  if (argc < 2) return usageError("", missingCommand);
+  if (const auto problem = firstWordProblem(argv[1], names)) return usageError("", *problem);
+  if (const auto status = splitWords(app, argc, argv, commands)) return *status;
+
+  Command* command = selected(commands);
+  if (command == nullptr) return usageError("", missingCommand);
+  if (const auto problem = command->words().problem()) {
+    return usageError(command->words().name(), *problem);
   }
-  return usageError("", missingCommand);
+  return command->run();
 }
 
 }  // namespace

@@ -1,55 +1,39 @@
 #include "solver/answer_table.hpp"
 
-#include <algorithm>
 #include <array>
 
-#include "lab/batch/workers.hpp"
+#include "solver/blocks.hpp"
 
-namespace codebreaker::lab {
+namespace codebreaker::solver {
+namespace {
 
-Answer answerOfSlot(AnswerSlot slot) {
-  std::int32_t exact = 0;
-  std::int32_t first = 0;  // the slot of (exact, 0)
-  while (exact < codeLength && slot >= first + (codeLength + 1 - exact)) {
-    first += codeLength + 1 - exact;
-    ++exact;
+// What scoring needs of a code, worked out once for the 4096 times it is scored.
+struct Scorable {
+  Code code;
+  ColourLanes lanes;
+};
+
+// The answers of guess `g` against every code, by the one rule.
+void fillRow(std::size_t g, const std::vector<Scorable>& codes, AnswerSlot* out) {
+  const Scorable& guess = codes[g];
+  for (std::size_t c = 0; c < codeCount; ++c) {
+    std::int32_t exact = 0;
+    for (std::size_t p = 0; p < codeLength; ++p) exact += guess.code[p] == codes[c].code[p] ? 1 : 0;
+    out[c] = slotOf(answerOf(exact, guess.lanes, codes[c].lanes));
   }
-  return {exact, slot - first};
 }
 
+}  // namespace
+
 AnswerTable::AnswerTable(unsigned jobs) : slots_(codeCount * codeCount) {
-  // The engine's scoring, rearranged for speed: the exact hits, plus the colour-only hits,
-  // are the pegs both codes share colour by colour however they are placed, which the colour
-  // counts of each code give at once.
-  struct Shape {
-    Code code;
-    std::array<std::uint8_t, colourCount> counts;
-  };
-  std::vector<Shape> shapes(codeCount);
-  for (std::size_t i = 0; i < codeCount; ++i) {
-    shapes[i].code = codeAt(i);
-    shapes[i].counts = {};
-    for (const std::int32_t colour : shapes[i].code) ++shapes[i].counts[codebreaker::row(colour)];
-  }
+  std::vector<Scorable> codes(codeCount);
+  for (std::size_t i = 0; i < codeCount; ++i) codes[i] = {codeAt(i), colourLanes(codeAt(i))};
   constexpr std::size_t rowsPerBlock = 256;
   forEachBlock(codeCount / rowsPerBlock, jobs, [&](std::size_t block, unsigned /*worker*/) {
     for (std::size_t g = block * rowsPerBlock; g < (block + 1) * rowsPerBlock; ++g) {
-      const Shape& guess = shapes[g];
-      AnswerSlot* out = slots_.data() + g * codeCount;
-      for (std::size_t c = 0; c < codeCount; ++c) {
-        const Shape& code = shapes[c];
-        std::int32_t exact = 0;
-        for (std::size_t p = 0; p < codeLength; ++p) {
-          exact += guess.code[p] == code.code[p] ? 1 : 0;
-        }
-        std::int32_t shared = 0;
-        for (std::size_t k = 0; k < colourCount; ++k) {
-          shared += std::min(guess.counts[k], code.counts[k]);
-        }
-        out[c] = slotOf({exact, shared - exact});
-      }
+      fillRow(g, codes, slots_.data() + g * codeCount);
     }
   });
 }
 
-}  // namespace codebreaker::lab
+}  // namespace codebreaker::solver

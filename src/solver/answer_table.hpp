@@ -7,31 +7,17 @@
 #include <span>
 #include <vector>
 
+#include "solver/answer_slots.hpp"
 #include "solver/code_space.hpp"
 
-namespace codebreaker::lab {
-
-// An answer packed into one small number: the 15 pairs (exact, colourOnly) with
-// exact + colourOnly <= 4, in ascending order of exact, then of colourOnly. (3, 1) cannot occur
-// but keeps its slot, so that packing is plain arithmetic.
-using AnswerSlot = std::uint8_t;
-inline constexpr std::size_t answerSlots = 16;  // 15 used, rounded up for alignment
-
-constexpr AnswerSlot slotOf(const Answer& answer) {
-  const std::int32_t e = answer.exact;
-  return static_cast<AnswerSlot>(5 * e - e * (e - 1) / 2 + answer.colourOnly);
-}
-
-inline constexpr AnswerSlot solvedSlot = slotOf({codeLength, 0});
-
-Answer answerOfSlot(AnswerSlot slot);
+namespace codebreaker::solver {
 
 // Code indices (codeAt) fit in 16 bits; the strategies keep their sets of codes in them.
 using CodeIndex = std::uint16_t;
 
 class AnswerTable {
  public:
-  // Builds the table on `jobs` threads.
+  // Builds the table, its rows shared out among `jobs` threads.
   explicit AnswerTable(unsigned jobs = 1);
 
   // The answer `guess` gets when `code` is the hidden code.
@@ -50,4 +36,4 @@ class AnswerTable {
   std::vector<AnswerSlot> slots_;  // codeCount * codeCount, 16 MiB
 };
 
-}  // namespace codebreaker::lab
+}  // namespace codebreaker::solver

@@ -2,9 +2,7 @@
 
 #include <numeric>
 
-#include "scoring/score.hpp"
-
-namespace codebreaker {
+namespace codebreaker::solver {
 
 Code codeAt(std::size_t index) {
   Code code{};
@@ -21,9 +19,4 @@ std::size_t indexOf(const Code& code) {
       [](std::size_t index, std::int32_t colour) { return index * colourCount + row(colour); });
 }
 
-Answer answerFor(const Code& guess, const Code& code) {
-  const ScoreDetail score = scoreGuess(guess, code);
-  return {score.R, score.B};
-}
-
-}  // namespace codebreaker
+}  // namespace codebreaker::solver

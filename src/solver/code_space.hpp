@@ -1,13 +1,12 @@
-// Every code of the game, in one fixed order, and the answer a guess gets from each of them:
-// what a person or a strategy needs to ask which codes still fit the answers given so far.
+// Every code of the engine's board, in one fixed order: what a person or a strategy needs to
+// ask which codes still fit the answers given so far.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 
 #include "game/state.hpp"
 
-namespace codebreaker {
+namespace codebreaker::solver {
 
 // The number of codes: colourCount ^ codeLength.
 inline constexpr std::size_t codeCount = 4096;
@@ -19,15 +18,4 @@ Code codeAt(std::size_t index);
 // The position of `code` in that order: codeAt(indexOf(code)) == code.
 std::size_t indexOf(const Code& code);
 
-// The answer a guess gets: its exact hits and its colour-only hits.
-struct Answer {
-  std::int32_t exact = 0;
-  std::int32_t colourOnly = 0;
-
-  bool operator==(const Answer&) const = default;
-};
-
-// The answer `guess` gets when `code` is the hidden code, by the engine's own scoring.
-Answer answerFor(const Code& guess, const Code& code);
-
-}  // namespace codebreaker
+}  // namespace codebreaker::solver

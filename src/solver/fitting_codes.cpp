@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-namespace codebreaker::lab {
+namespace codebreaker::solver {
 
 void FittingCodes::update(const Scored& scored, int step) {
   for (std::size_t i = 0; i < codeCount; ++i) {
-    if (answerFor(scored.guess, codeAt(i)) == scored.answer) continue;
+    if (score(scored.guess, codeAt(i)) == scored.answer) continue;
     const bool fitted = misses_[i] == 0;
     misses_[i] = static_cast<std::uint32_t>(static_cast<int>(misses_[i]) + step);
     if (fitted) --fitting_;
@@ -37,9 +37,9 @@ std::vector<std::size_t> FittingCodes::suspects(std::span<const Scored> answers)
 
 std::size_t firstContradicted(const Code& code, std::span<const Scored> answers) {
   const auto wrong = std::find_if(answers.begin(), answers.end(), [&code](const Scored& s) {
-    return answerFor(s.guess, code) != s.answer;
+    return score(s.guess, code) != s.answer;
   });
   return static_cast<std::size_t>(wrong - answers.begin());
 }
 
-}  // namespace codebreaker::lab
+}  // namespace codebreaker::solver

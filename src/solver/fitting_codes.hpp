@@ -9,16 +9,10 @@
 #include <span>
 #include <vector>
 
-#include "game/state.hpp"
 #include "solver/code_space.hpp"
+#include "solver/scored.hpp"
 
-namespace codebreaker::lab {
-
-// A guess together with the answer it got.
-struct Scored {
-  Code guess{};
-  Answer answer{};
-};
+namespace codebreaker::solver {
 
 class FittingCodes {
  public:
@@ -45,4 +39,4 @@ class FittingCodes {
 // The first of `answers` that `code` contradicts, or answers.size() when it fits them all.
 std::size_t firstContradicted(const Code& code, std::span<const Scored> answers);
 
-}  // namespace codebreaker::lab
+}  // namespace codebreaker::solver

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "solver/code_space.hpp"
 #include "support.hpp"
 #include "trace/blocks.hpp"
 
@@ -59,21 +58,6 @@ TEST(Score, TracePrintsTheGuessTheCountsAndTheRemainders) {
             "10000000\n"
             " 0020 0010\n"
             "R=3  B=0\n");
-}
-
-TEST(Score, CountHitsAgreesWithTheFullScoreOnEveryPairOfCodes) {
-  // Every guess against a spread of hidden codes covering each colour count pattern.
-  int differing = 0;
-  for (std::size_t g = 0; g < codeCount; ++g) {
-    const Code guess = codeAt(g);
-    for (std::size_t s = g % 61; s < codeCount; s += 61) {
-      const Code secret = codeAt(s);
-      const ScoreDetail full = scoreGuess(guess, secret);
-      const Hits hits = countHits(guess, secret);
-      if (hits.R != full.R || hits.B != full.B) ++differing;
-    }
-  }
-  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace codebreaker {
+#include "solver/score.hpp"
+
+namespace codebreaker::solver {
 namespace {
 
 TEST(Codes, RunInAscendingOrderFrom1111To8888) {
@@ -26,10 +28,10 @@ TEST(Codes, AnswerIsTheEnginesScore) {
                {{1, 1, 2, 2}, {1, 1, 1, 2}, {3, 0}},
                {{8, 6, 5, 8}, {7, 8, 7, 6}, {0, 2}}};
   for (const auto& c : cases) {
-    EXPECT_EQ(answerFor(c.guess, c.code), c.answer);
-    EXPECT_EQ(answerFor(c.code, c.guess), c.answer);
+    EXPECT_EQ(score(c.guess, c.code), c.answer);
+    EXPECT_EQ(score(c.code, c.guess), c.answer);
   }
 }
 
 }  // namespace
-}  // namespace codebreaker
+}  // namespace codebreaker::solver

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-namespace codebreaker::lab {
+namespace codebreaker::solver {
 namespace {
 
 std::size_t countByHand(const std::vector<Scored>& answers) {
@@ -25,7 +25,7 @@ TEST(FittingCodes, CountsWhatFitsAsAnswersComeAndGo) {
     const Code code = codeAt(random() % codeCount);
     for (int k = 0; k < 6; ++k) {
       const Code guess = codeAt(random() % codeCount);
-      Answer answer = answerFor(guess, code);
+      Answer answer = score(guess, code);
       if (round % 4 == 0 && k == 3) answer = {answer.exact, (answer.colourOnly + 1) % 2};
       answers.push_back({guess, answer});
       fitting.add(answers.back());
@@ -61,4 +61,4 @@ TEST(FittingCodes, SuspectsAreTheAnswersWithoutWhichSomeCodeFits) {
 }
 
 }  // namespace
-}  // namespace codebreaker::lab
+}  // namespace codebreaker::solver

@@ -1,5 +1,3 @@
-#include "solver/strategies.hpp"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,11 +6,39 @@
 #include <string>
 #include <vector>
 
-#include "lab/report/run_report.hpp"
-#include "support.hpp"
+#include "solver/fitting_codes.hpp"
+#include "solver/guess_chooser.hpp"
+#include "solver/strategy_play.hpp"
+#include "solver/strategy_runs.hpp"
 
-namespace codebreaker::lab {
+namespace codebreaker::solver {
 namespace {
+
+// "7876".
+std::string codeText(const Code& code) {
+  std::string text;
+  for (const std::int32_t colour : code) text += static_cast<char>('0' + colour);
+  return text;
+}
+
+// std::rand's draws: the random strategy's draws are the C library's sequence for its seed.
+class StdRandDraws final : public RandomDraws {
+ public:
+  void seed(unsigned seed) override { std::srand(seed); }
+  int next() override { return std::rand(); }
+};
+
+// Hands out the scripted values in order.
+class ScriptedDraws final : public RandomDraws {
+ public:
+  explicit ScriptedDraws(std::vector<int> script) : script_(std::move(script)) {}
+  void seed(unsigned /*seed*/) override { next_ = 0; }
+  int next() override { return script_.at(next_++); }
+
+ private:
+  std::vector<int> script_;
+  std::size_t next_ = 0;
+};
 
 const AnswerTable& table() {
   static const AnswerTable built;
@@ -30,8 +56,8 @@ std::vector<CodeIndex> indices(std::initializer_list<const char*> codes) {
   return out;
 }
 
-std::string chosen(GuessChooser& chooser, Strategy strategy, const std::vector<CodeIndex>& set) {
-  return codeText(codeAt(chooser.choose(strategy, set)));
+std::string chosen(GuessChooser& chooser, Rule rule, const std::vector<CodeIndex>& set) {
+  return codeText(codeAt(chooser.choose(rule, set)));
 }
 
 TEST(AnswerTable, HoldsTheEnginesScoringForEveryPairBothWays) {
@@ -43,7 +69,7 @@ TEST(AnswerTable, HoldsTheEnginesScoringForEveryPairBothWays) {
   EXPECT_EQ(solvedSlot, 14);
   for (std::size_t guess = 0; guess < codeCount; guess += 61) {
     for (std::size_t code = 0; code < codeCount; ++code) {
-      const Answer answer = answerFor(codeAt(guess), codeAt(code));
+      const Answer answer = score(codeAt(guess), codeAt(code));
       ASSERT_EQ(answerOfSlot(table().slot(guess, code)), answer) << guess << " " << code;
       ASSERT_EQ(table().slot(code, guess), table().slot(guess, code)) << guess << " " << code;
     }
@@ -54,6 +80,11 @@ TEST(Strategies, NamesReadBack) {
   for (const Strategy strategy : strategies) EXPECT_EQ(strategyNamed(nameOf(strategy)), strategy);
   EXPECT_EQ(strategyNamed("Worst"), std::nullopt);
   EXPECT_EQ(strategyNamed(""), std::nullopt);
+  EXPECT_EQ(strategyNamed("engine"), std::nullopt);
+  EXPECT_EQ(ruleOf(Strategy::worst), Rule::worst);
+  EXPECT_EQ(ruleOf(Strategy::size), Rule::size);
+  EXPECT_EQ(ruleOf(Strategy::parts), Rule::parts);
+  EXPECT_EQ(ruleOf(Strategy::random), std::nullopt);
 }
 
 // Positions small enough to check by hand; the parts are listed for the guesses that matter.
@@ -80,14 +111,14 @@ TEST(Strategies, EachRuleOnHandCheckedPositions) {
   };
   for (const auto& c : cases) {
     const std::string set = codeText(codeAt(c.fitting.front()));
-    EXPECT_EQ(chosen(chooser, Strategy::worst, c.fitting), c.worst) << set;
-    EXPECT_EQ(chosen(chooser, Strategy::size, c.fitting), c.size) << set;
-    EXPECT_EQ(chosen(chooser, Strategy::parts, c.fitting), c.parts) << set;
+    EXPECT_EQ(chosen(chooser, Rule::worst, c.fitting), c.worst) << set;
+    EXPECT_EQ(chosen(chooser, Rule::size, c.fitting), c.size) << set;
+    EXPECT_EQ(chosen(chooser, Rule::parts, c.fitting), c.parts) << set;
   }
 }
 
 // The rules written the slow, obvious way: every guess, its parts counted afresh.
-CodeIndex plainChoice(Strategy strategy, const std::vector<CodeIndex>& fitting) {
+CodeIndex plainChoice(Rule rule, const std::vector<CodeIndex>& fitting) {
   if (fitting.size() == 1) return fitting.front();
   std::uint64_t bestKey = UINT64_MAX;
   CodeIndex best = 0;
@@ -96,9 +127,9 @@ CodeIndex plainChoice(Strategy strategy, const std::vector<CodeIndex>& fitting) 
     for (const CodeIndex code : fitting) ++parts[table().slot(guess, code)];
     std::uint64_t cost = 0;
     for (const std::uint64_t size : parts) {
-      if (strategy == Strategy::worst) cost = std::max(cost, size);
-      if (strategy == Strategy::size) cost += size * size;
-      if (strategy == Strategy::parts) cost += size == 0 ? 1 : 0;
+      if (rule == Rule::worst) cost = std::max(cost, size);
+      if (rule == Rule::size) cost += size * size;
+      if (rule == Rule::parts) cost += size == 0 ? 1 : 0;
     }
     const bool fits = std::binary_search(fitting.begin(), fitting.end(), guess);
     const std::uint64_t key = cost * 2 + (fits ? 0 : 1);
@@ -127,16 +158,16 @@ TEST(Strategies, ChoicesEqualThePlainRulesOnRandomPositions) {
       }
     }
     std::sort(fitting.begin(), fitting.end());
-    for (const Strategy strategy : {Strategy::worst, Strategy::size, Strategy::parts}) {
-      EXPECT_EQ(chooser.choose(strategy, fitting), plainChoice(strategy, fitting))
-          << nameOf(strategy) << " on " << size << " codes";
+    for (const Rule rule : {Rule::worst, Rule::size, Rule::parts}) {
+      EXPECT_EQ(chooser.choose(rule, fitting), plainChoice(rule, fitting))
+          << static_cast<int>(rule) << " on " << size << " codes";
     }
   }
 }
 
 TEST(Strategies, RandomGuessIsTheDrawModuloTheFittingCount) {
   const std::vector<CodeIndex> fitting = indices({"1111", "2222", "3333"});
-  codebreaker::testing::ScriptedDraws draws({0, 4, 2147483647});
+  ScriptedDraws draws({0, 4, 2147483647});
   EXPECT_EQ(codeText(codeAt(randomGuess(draws, fitting))), "1111");
   EXPECT_EQ(codeText(codeAt(randomGuess(draws, fitting))), "2222");
   EXPECT_EQ(codeText(codeAt(randomGuess(draws, fitting))), "2222");  // 2^31 - 1 = 3k + 1
@@ -149,8 +180,9 @@ TEST(Strategies, SolveEveryCodeAndOneGameEqualsTheRunsGame) {
   const unsigned seed = 1;
   for (const Strategy strategy :
        {Strategy::worst, Strategy::size, Strategy::parts, Strategy::random}) {
-    const StrategyRun run = strategy == Strategy::random ? runRandom(chooser, seed, true)
-                                                         : runLookAhead(chooser, strategy);
+    StdRandDraws draws;
+    const auto rule = ruleOf(strategy);
+    const StrategyRun run = rule ? runLookAhead(chooser, *rule) : runRandom(chooser, draws, seed);
     ASSERT_EQ(run.guesses.size(), codeCount);
     const auto longest = std::max_element(run.guesses.begin(), run.guesses.end());
     EXPECT_GE(*std::min_element(run.guesses.begin(), run.guesses.end()), 1) << nameOf(strategy);
@@ -160,15 +192,14 @@ TEST(Strategies, SolveEveryCodeAndOneGameEqualsTheRunsGame) {
 
     const auto hardest = static_cast<std::size_t>(longest - run.guesses.begin());
     for (const std::size_t code : {std::size_t{0}, std::size_t{1234}, hardest, codeCount - 1}) {
-      std::srand(seed);
-      StdRandDraws draws;
+      draws.seed(seed);
       const std::vector<Scored> game = strategyGame(chooser, strategy, draws, code);
       ASSERT_EQ(static_cast<std::int32_t>(game.size()), run.guesses[code])
           << nameOf(strategy) << " " << code;
       EXPECT_EQ(game.front().guess, run.firstGuess);
       EXPECT_EQ(game.back().guess, codeAt(code));
       for (std::size_t k = 0; k < game.size(); ++k) {
-        EXPECT_EQ(game[k].answer, answerFor(game[k].guess, codeAt(code)));
+        EXPECT_EQ(game[k].answer, score(game[k].guess, codeAt(code)));
         // A random guess always fits the answers before it.
         if (strategy == Strategy::random) {
           EXPECT_EQ(firstContradicted(game[k].guess, std::span(game.data(), k)), k);
@@ -179,4 +210,4 @@ TEST(Strategies, SolveEveryCodeAndOneGameEqualsTheRunsGame) {
 }
 
 }  // namespace
-}  // namespace codebreaker::lab
+}  // namespace codebreaker::solver

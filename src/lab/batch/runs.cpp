@@ -5,6 +5,11 @@
 #include <deque>
 #include <vector>
 
+#include "game/seed.hpp"
+#include "lab/batch/player.hpp"
+#include "solver/blocks.hpp"
+#include "solver/code_space.hpp"
+
 namespace codebreaker::lab {
 namespace {
 
@@ -20,7 +25,8 @@ struct alignas(64) Worker {
 template <typename Findings>
 std::deque<Worker<Findings>> makeWorkers(const RunPlan& plan, std::size_t blocks) {
   std::deque<Worker<Findings>> workers;
-  for (unsigned i = 0; i < workerCount(blocks, plan.jobs); ++i) workers.emplace_back(plan.ownDraws);
+  for (unsigned i = 0; i < solver::workerCount(blocks, plan.jobs); ++i)
+    workers.emplace_back(plan.ownDraws);
   return workers;
 }
 
@@ -34,7 +40,7 @@ std::deque<Worker<Findings>> playInBlocks(std::uint64_t count, std::uint64_t blo
   const std::size_t blocks = (count + block - 1) / block;
   auto workers = makeWorkers<Findings>(plan, blocks);
   std::atomic<std::uint64_t> played{0};
-  forEachBlock(
+  solver::forEachBlock(
       blocks, static_cast<unsigned>(workers.size()),
       [&](std::size_t index, unsigned worker) {
         auto& [player, findings] = workers[worker];
@@ -72,12 +78,12 @@ StatsResult runStats(std::int64_t first, std::uint64_t games, const RunPlan& pla
 
 SweepResult runSweep(unsigned seed, const RunPlan& plan, const ProgressFn& progress) {
   SweepResult result;
-  result.games.resize(codeCount);
+  result.games.resize(solver::codeCount);
   // Each game has a slot of its own in result.games, so workers never write the same one.
   const auto workers = playInBlocks<GuessHistogram>(
-      codeCount, sweepBlock, plan, progress,
+      solver::codeCount, sweepBlock, plan, progress,
       [seed, &result](std::uint64_t i, Player& player, GuessHistogram& histogram) {
-        const Code code = codeAt(i);
+        const Code code = solver::codeAt(i);
         const GameOutcome outcome = player.play(seed, &code);
         histogram.add(outcome.won(), outcome.guesses);
         result.games[i] = {code, outcome.guesses, outcome.won()};

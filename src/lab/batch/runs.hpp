@@ -3,31 +3,15 @@
 // only play and count.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <vector>
 
 #include "lab/batch/progress.hpp"
-#include "lab/report/run_report.hpp"
 #include "lab/batch/workers.hpp"
-#include "solver/code_space.hpp"
+#include "lab/report/histogram.hpp"
+#include "lab/report/longest_games.hpp"
 
 namespace codebreaker::lab {
-
-// Wall-clock seconds since construction, for the timing figures of a report.
-class Stopwatch {
- public:
-  [[nodiscard]] double seconds() const {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-  }
-
- private:
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
-
-// The seed a second (or a seed given on the command line) stands for: the game seeds with
-// static_cast<unsigned>(time), so larger values wrap the same way.
-constexpr unsigned seedOf(std::int64_t value) { return static_cast<unsigned>(value); }
 
 // Games per block of a stats run: a few hundredths of a second of one core's work, so that
 // workers finish close together and the progress bar moves smoothly.

@@ -1,5 +1,4 @@
-// The lab's command line: how a command declares its words, how they are checked, and the one
-// form every usage error takes: "codebreaker-lab: COMMAND: what is wrong", on one line.
+// How a command declares its words and how they are checked before any value is read.
 //
 // CLI11 splits the words and writes the help; the checks are ours, so that an unknown option,
 // a repeated one or a missing value gets the same kind of message as a bad value.
@@ -14,12 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lab/cli/values.hpp"
-#include "lab/text/output.hpp"
-
 namespace codebreaker::lab {
 
-inline constexpr int exitUsage = 2;
 // Width of the option column of --help, so that help lines stay within 80 columns.
 inline constexpr std::size_t helpColumn = 18;
 
@@ -94,42 +89,5 @@ class CommandWords {
   std::deque<bool> flags_;
   std::vector<std::string> known_;  // option names in the order declared
 };
-
-// A command of the lab: declares its words on construction, runs once they are parsed.
-class Command {
- public:
-  virtual ~Command() = default;
-  Command(const Command&) = delete;
-  Command& operator=(const Command&) = delete;
-
-  [[nodiscard]] CommandWords& words() { return words_; }
-  // Runs the command and returns its exit status.
-  virtual int run() = 0;
-
- protected:
-  Command(CLI::App& lab, const std::string& name, const std::string& description)
-      : words_(lab, name, description) {}
-
-  CommandWords words_;
-};
-
-// The seed of `option` (0 to 4294967295), or `fallback` when the option was not given.
-Parsed<unsigned> seedOption(const Given& option, unsigned fallback);
-
-// The --jobs option of the commands that play batches of games, and its value: the number
-// given, or every core when it is not given.
-const Given& jobsOption(CommandWords& words);
-Parsed<unsigned> jobsValue(const Given& option);
-
-// Prints the usage error "codebreaker-lab: COMMAND: message" (no COMMAND when empty) as one
-// line on standard error, and returns exitUsage.
-int usageError(std::string_view command, std::string_view message);
-
-// "a, b, c".
-std::string joined(const std::vector<std::string>& words);
-
-// The closest of `known` to `word` when it is a likely misspelling of it (a few edits away).
-std::optional<std::string> closestWord(std::string_view word,
-                                       const std::vector<std::string>& known);
 
 }  // namespace codebreaker::lab

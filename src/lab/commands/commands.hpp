@@ -1,20 +1,24 @@
-// The lab's commands, one file each. Every factory declares the command's words on `lab`; the
-// returned command runs once they are parsed.
+// The lab's commands, one file each. Every factory declares its command's words on `lab`; the
+// command checks and runs once they are parsed.
 #pragma once
 
 #include <memory>
+#include <vector>
 
-#include "lab/cli/command_words.hpp"
+#include "lab/cli/command.hpp"
 
 namespace codebreaker::lab {
 
-std::unique_ptr<Command> makeReplayCommand(CLI::App& lab);
-std::unique_ptr<Command> makePlayCommand(CLI::App& lab);
-std::unique_ptr<Command> makeStatsCommand(CLI::App& lab);
-std::unique_ptr<Command> makeSweepCommand(CLI::App& lab);
-std::unique_ptr<Command> makeSolveCommand(CLI::App& lab);
-std::unique_ptr<Command> makeGuessCommand(CLI::App& lab);
-std::unique_ptr<Command> makeShowCommand(CLI::App& lab);
-std::unique_ptr<Command> makeCompareCommand(CLI::App& lab);
+std::unique_ptr<Command> makeReplay(CLI::App& lab);
+std::unique_ptr<Command> makePlay(CLI::App& lab);
+std::unique_ptr<Command> makeStats(CLI::App& lab);
+std::unique_ptr<Command> makeSweep(CLI::App& lab);
+std::unique_ptr<Command> makeSolve(CLI::App& lab);
+std::unique_ptr<Command> makeGuess(CLI::App& lab);
+std::unique_ptr<Command> makeShow(CLI::App& lab);
+std::unique_ptr<Command> makeCompare(CLI::App& lab);
+
+// Every command, declared on `lab` in the order --help lists them.
+std::vector<std::unique_ptr<Command>> makeCommands(CLI::App& lab);
 
 }  // namespace codebreaker::lab

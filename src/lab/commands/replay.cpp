@@ -1,36 +1,33 @@
 // replay SECOND: the exact bytes codebreaker printed when started at that second, given as
 // Unix seconds or as a UTC date and time.
 
-#include "game/state.hpp"
+#include "game/seed.hpp"
+#include "lab/batch/player.hpp"
+#include "lab/cli/instant.hpp"
 #include "lab/commands/commands.hpp"
-#include "lab/cli/values.hpp"
-#include "lab/text/output.hpp"
-#include "lab/batch/runs.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
-class ReplayCommand final : public Command {
+class Replay final : public Command {
  public:
-  explicit ReplayCommand(CLI::App& lab)
-      : Command(lab, "replay", "Print the trace codebreaker prints when started at SECOND"),
-        second_(words_.positional("SECOND", std::string(instantAccepts),
-                                  "Unix seconds or UTC date, e.g. 2027-01-01T12:30:00", true)) {}
+  explicit Replay(CLI::App& lab)
+      : Command(lab, "replay", "Print the trace codebreaker prints when started at SECOND") {}
 
   int run() override {
     const auto second = parseInstant(second_.name(), second_.value());
-    if (!second.value) return usageError(words_.name(), second.error);
+    if (refused(second)) return exitUsage;
     return playTraced(seedOf(*second.value), nullptr);
   }
 
  private:
-  const Given& second_;
+  const Given& second_ =
+      words_.positional("SECOND", std::string(instantAccepts),
+                        "Unix seconds or UTC date, e.g. 2027-01-01T12:30:00", true);
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeReplayCommand(CLI::App& lab) {
-  return std::make_unique<ReplayCommand>(lab);
-}
+std::unique_ptr<Command> makeReplay(CLI::App& lab) { return std::make_unique<Replay>(lab); }
 
 }  // namespace codebreaker::lab

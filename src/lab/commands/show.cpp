@@ -4,51 +4,31 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <memory>
+#include <optional>
 
+#include "lab/cli/instant.hpp"
 #include "lab/commands/commands.hpp"
-#include "lab/cli/values.hpp"
-#include "lab/text/output.hpp"
-#include "lab/batch/runs.hpp"
+#include "lab/commands/shared_options.hpp"
 #include "lab/show/html_page.hpp"
 #include "lab/show/terminal_view.hpp"
-#include "lab/show/shown_game.hpp"
+#include "lab/text/file_writer.hpp"
+#include "lab/text/quote.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
-class ShowCommand final : public Command {
+class Show final : public Command {
  public:
-  explicit ShowCommand(CLI::App& lab)
-      : Command(lab, "show", "Show a game move by move: why each colour was struck"),
-        second_(words_.positional("SECOND", std::string(instantAccepts),
-                                  "Show the game codebreaker plays when started at SECOND", false)),
-        code_(words_.option("--code", "CODE", std::string(codeAccepts),
-                            "Instead, the engine against CODE (four digits 1 to 8)")),
-        seed_(words_.option("--seed", "N", std::string(seedAccepts),
-                            "With --code: seed of the draws (default: now)")),
-        color_(words_.option("--color", "WHEN", "auto, always or never",
-                             "Colour pegs: auto (a terminal, no NO_COLOR), always or never")),
-        html_(words_.option("--html", "FILE", "a file name, or - for standard output",
-                            "Also write the game as a web page; - prints only it")) {}
+  explicit Show(CLI::App& lab)
+      : Command(lab, "show", "Show a game move by move: why each colour was struck") {}
 
   int run() override {
-    bool colour = false;
-    const std::string when = color_.valueIfGiven().value_or("auto");
-    if (when == "always") {
-      colour = true;
-    } else if (when == "auto") {
-      colour =
-          autoColour(::isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM"));
-    } else if (when != "never") {
-      return usageError(words_.name(),
-                        "--color: expected auto, always or never, got " + quote(when));
-    }
+    const auto colour = colourWanted();
+    if (refused(colour)) return exitUsage;
     const auto game = chosenGame();
-    if (!game) return exitUsage;
-
+    if (refused(game)) return exitUsage;
     if (html_.present()) {
-      const std::string page = htmlPage(*game);
+      const std::string page = htmlPage(*game.value);
       if (html_.value() == "-") return writeOut(page);
       if (const auto failure = writeFileAtomically(html_.value(), page)) {
         std::fprintf(stderr, "%s: show: cannot write %s: %s\n", programName,
@@ -56,53 +36,58 @@ class ShowCommand final : public Command {
         return exitOutputFailure;
       }
     }
-    return writeOut(terminalView(*game, colour));
+    return writeOut(terminalView(*game.value, *colour.value));
   }
 
  private:
-  // The game the words name, or nothing once a usage error has been printed.
-  std::optional<ShownGame> chosenGame() {
-    if (second_.present() == code_.present()) {
-      usageError(words_.name(), second_.present() ? "give SECOND or --code, not both"
-                                                  : "missing SECOND or --code CODE");
-      return std::nullopt;
+  // Whether pegs are drawn in colour: --color always, never, or auto (on a terminal).
+  [[nodiscard]] Parsed<bool> colourWanted() const {
+    const std::string when = color_.valueIfGiven().value_or("auto");
+    if (when == "always") return {true, {}};
+    if (when == "never") return {false, {}};
+    if (when == "auto") {
+      return {
+          autoColour(::isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"), std::getenv("TERM")),
+          {}};
     }
-    if (second_.present()) {
-      if (seed_.present()) {
-        usageError(words_.name(), "--seed goes with --code; a SECOND is its own seed");
-        return std::nullopt;
-      }
-      const auto second = parseInstant(second_.name(), second_.value());
-      if (!second.value) {
-        usageError(words_.name(), second.error);
-        return std::nullopt;
-      }
-      return showSecond(*second.value);
-    }
-    const auto code = parseCode(code_.name(), code_.value());
-    if (!code.value) {
-      usageError(words_.name(), code.error);
-      return std::nullopt;
-    }
-    const auto seed = seedOption(seed_, seedOf(currentSecond()));
-    if (!seed.value) {
-      usageError(words_.name(), seed.error);
-      return std::nullopt;
-    }
-    return showCode(*code.value, *seed.value);
+    return {std::nullopt, expected("--color", "auto, always or never", when)};
   }
 
-  const Given& second_;
-  const Given& code_;
-  const Given& seed_;
-  const Given& color_;
-  const Given& html_;
+  // The game the words name: of a SECOND, or of --code with the draws of --seed.
+  [[nodiscard]] Parsed<ShownGame> chosenGame() const {
+    if (second_.present() == code_.present()) {
+      return {std::nullopt, second_.present() ? "give SECOND or --code, not both"
+                                              : "missing SECOND or --code CODE"};
+    }
+    if (second_.present()) {
+      if (seed_.present())
+        return {std::nullopt, "--seed goes with --code; a SECOND is its own seed"};
+      const auto second = parseInstant(second_.name(), second_.value());
+      if (!second.value) return {std::nullopt, second.error};
+      return {showSecond(*second.value), {}};
+    }
+    const auto code = parseCode(code_.name(), code_.value());
+    if (!code.value) return {std::nullopt, code.error};
+    const auto seed = seed_.valueOrNow();
+    if (!seed.value) return {std::nullopt, seed.error};
+    return {showCode(*code.value, *seed.value), {}};
+  }
+
+  const Given& second_ =
+      words_.positional("SECOND", std::string(instantAccepts),
+                        "Show the game codebreaker plays when started at SECOND", false);
+  const Given& code_ = words_.option("--code", "CODE", std::string(codeAccepts),
+                                     "Instead, the engine against CODE (four digits 1 to 8)");
+  SeedOption seed_{words_, "With --code: seed of the draws (default: now)"};
+  const Given& color_ =
+      words_.option("--color", "WHEN", "auto, always or never",
+                    "Colour pegs: auto (a terminal, no NO_COLOR), always or never");
+  const Given& html_ = words_.option("--html", "FILE", "a file name, or - for standard output",
+                                     "Also write the game as a web page; - prints only it");
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeShowCommand(CLI::App& lab) {
-  return std::make_unique<ShowCommand>(lab);
-}
+std::unique_ptr<Command> makeShow(CLI::App& lab) { return std::make_unique<Show>(lab); }
 
 }  // namespace codebreaker::lab

@@ -3,43 +3,51 @@
 
 #include <memory>
 
+#include "lab/batch/own_draws.hpp"
 #include "lab/commands/commands.hpp"
-#include "lab/sessions/dialogue.hpp"
-#include "lab/cli/values.hpp"
-#include "lab/batch/runs.hpp"
+#include "lab/commands/shared_options.hpp"
+#include "lab/sessions/engine_breaker.hpp"
 #include "lab/sessions/solve_session.hpp"
+#include "lab/sessions/strategy_breaker.hpp"
+#include "solver/strategy.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
-class SolveCommand final : public Command {
+constexpr std::string_view strategyAccepts = "engine, worst, size, parts or random";
+
+class Solve final : public Command {
  public:
-  explicit SolveCommand(CLI::App& lab)
-      : Command(lab, "solve", "The engine guesses your code as play CODE would; you score"),
-        seed_(words_.option("--seed", "N", std::string(seedAccepts),
-                            "Seed of the draws, 0 to 4294967295 (default: now)")),
-        strategy_(words_.option("--strategy", "NAME", std::string(strategyAccepts),
-                                "Who guesses: engine (default), worst, size, parts, random")) {}
+  explicit Solve(CLI::App& lab)
+      : Command(lab, "solve", "The engine guesses your code as play CODE would; you score") {}
 
   int run() override {
-    const auto seed = seedOption(seed_, seedOf(currentSecond()));
-    if (!seed.value) return usageError(words_.name(), seed.error);
-    Parsed<Strategy> strategy{Strategy::engine, {}};
-    if (strategy_.present()) strategy = parseStrategy(strategy_.name(), strategy_.value());
-    if (!strategy.value) return usageError(words_.name(), strategy.error);
-    const auto session = std::make_unique<SolveSession>(*seed.value, *strategy.value);
+    const auto seed = seed_.valueOrNow();
+    if (refused(seed)) return exitUsage;
+    const std::string name = strategy_.valueIfGiven().value_or("engine");
+    std::unique_ptr<Breaker> breaker;
+    if (name == "engine") {
+      breaker = std::make_unique<EngineBreaker>(*seed.value);
+    } else if (const auto strategy = solver::strategyNamed(name)) {
+      breaker = std::make_unique<StrategyBreaker>(
+          *seed.value, *strategy, std::make_shared<solver::StrategyTools>(), draws_);
+    } else {
+      return refuse(expected(strategy_.name(), strategyAccepts, name));
+    }
+    const auto session = std::make_unique<SolveSession>(std::move(breaker));
     return converse(*session, stdin, stdout, !stdinIsTerminal());
   }
 
  private:
-  const Given& seed_;
-  const Given& strategy_;
+  SeedOption seed_{words_, "Seed of the draws, 0 to 4294967295 (default: now)"};
+  const Given& strategy_ =
+      words_.option("--strategy", "NAME", std::string(strategyAccepts),
+                    "Who guesses: engine (default), worst, size, parts, random");
+  OwnDraws draws_;
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeSolveCommand(CLI::App& lab) {
-  return std::make_unique<SolveCommand>(lab);
-}
+std::unique_ptr<Command> makeSolve(CLI::App& lab) { return std::make_unique<Solve>(lab); }
 
 }  // namespace codebreaker::lab

@@ -1,49 +1,18 @@
 #include "lab/report/comparison_report.hpp"
 
 #include <algorithm>
-#include <cinttypes>
 #include <cstdio>
-#include <cstdlib>
-#include <deque>
 #include <iterator>
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <numeric>
 #include <utility>
 
-#include "game/driver.hpp"
-#include "lab/batch/runs.hpp"
-#include "trace/writer.hpp"
+#include "lab/report/figures.hpp"
+#include "lab/text/code_text.hpp"
+#include "solver/code_space.hpp"
 
 namespace codebreaker::lab {
 namespace {
-
-// Scores the engine's guesses truthfully against one code, as the game would, and keeps them.
-class RecordingReferee final : public Referee {
- public:
-  RecordingReferee(const Code& code, std::vector<Scored>& moves) : code_(code), moves_(moves) {}
-
-  bool score(const GameState& state, ScoreDetail& score) override {
-    const Answer answer = answerFor(state.guess, code_);
-    score.R = answer.exact;
-    score.B = answer.colourOnly;
-    moves_.push_back({state.guess, answer});
-    return true;
-  }
-
- private:
-  const Code& code_;
-  std::vector<Scored>& moves_;
-};
-
-StrategyGame engineGame(unsigned seed, const Code& code) {
-  StrategyGame game;
-  auto state = std::make_unique<GameState>();
-  TraceWriter silent(nullptr);
-  RecordingReferee referee(code, game.moves);
-  game.won = playSeededGame(*state, seed, silent, &code, &referee).won();
-  return game;
-}
 
 // "17.90", or "-" without a won game.
 std::string meanText(const Summary& summary) {
@@ -91,8 +60,8 @@ void appendTable(std::string& out, const Comparison& comparison) {
   out += '\n';
   for (const StrategyFigures& figures : comparison.figures) {
     const Summary summary = summarise(figures.histogram);
-    out += padded(std::string(nameOf(figures.strategy)), 6, false);
-    out += padded(codeText(figures.firstGuess), 6, true);
+    out += padded(std::string(figures.name), 6, false);
+    out += padded(compactCode(figures.firstGuess), 6, true);
     out += padded(meanText(summary), 6, true);
     out += padded(optionalNumber(summary.median), 7, true);
     out += padded(optionalNumber(summary.p90), 4, true);
@@ -105,8 +74,8 @@ void appendTable(std::string& out, const Comparison& comparison) {
   }
   for (const StrategyFigures& figures : comparison.figures) {
     if (figures.histogram.lost == 0) continue;
-    out += std::string(nameOf(figures.strategy)) + " lost " +
-           std::to_string(figures.histogram.lost) + " codes (not in its figures)\n";
+    out += std::string(figures.name) + " lost " + std::to_string(figures.histogram.lost) +
+           " codes (not in its figures)\n";
   }
 }
 
@@ -126,7 +95,7 @@ void appendChart(std::string& out, const Comparison& comparison) {
   out += "\ncodes solved in each number of guesses, one scale for all\n";
   std::string header = "guesses";
   for (const StrategyFigures& figures : comparison.figures) {
-    header += ' ' + padded(std::string(nameOf(figures.strategy)), chartBarWidth, false);
+    header += ' ' + padded(std::string(figures.name), chartBarWidth, false);
   }
   appendTrimmed(out, std::move(header));
   for (std::int32_t g = 1; g <= lines; ++g) {
@@ -140,68 +109,21 @@ void appendChart(std::string& out, const Comparison& comparison) {
   }
 }
 
-nlohmann::ordered_json movesJson(const std::vector<Scored>& moves) {
+nlohmann::ordered_json movesJson(const std::vector<solver::Scored>& moves) {
   nlohmann::ordered_json list = nlohmann::ordered_json::array();
-  std::transform(moves.begin(), moves.end(), std::back_inserter(list), [](const Scored& move) {
-    return nlohmann::ordered_json{{"guess", codeText(move.guess)},
-                                  {"exact", move.answer.exact},
-                                  {"colourOnly", move.answer.colourOnly}};
-  });
+  std::transform(moves.begin(), moves.end(), std::back_inserter(list),
+                 [](const solver::Scored& move) {
+                   return nlohmann::ordered_json{{"guess", compactCode(move.guess)},
+                                                 {"exact", move.answer.exact},
+                                                 {"colourOnly", move.answer.colourOnly}};
+                 });
   return list;
 }
 
 }  // namespace
 
-Comparison compareStrategies(unsigned seed, const RunPlan& plan) {
-  Comparison comparison;
-  comparison.seed = seed;
-  // The engine's first guess is the same for every code; it is played before any thread
-  // starts, since this one game takes its draws from std::rand.
-  const Code engineFirst = engineGame(seed, codeAt(0)).moves.front().guess;
-  const AnswerTable table(plan.jobs);
-  // Each strategy is one piece of work; a worker weighs guesses with a chooser of its own.
-  std::deque<GuessChooser> choosers;
-  for (unsigned worker = 0; worker < workerCount(strategies.size(), plan.jobs); ++worker) {
-    choosers.emplace_back(table);
-  }
-  forEachBlock(strategies.size(), plan.jobs, [&](std::size_t i, unsigned worker) {
-    const Strategy strategy = strategies[i];
-    StrategyFigures& figures = comparison.figures[i];
-    if (strategy == Strategy::engine) {
-      figures = {strategy, engineFirst, runSweep(seed, {1, plan.ownDraws}).histogram};
-      return;
-    }
-    GuessChooser& chooser = choosers[worker];
-    const StrategyRun run = strategy == Strategy::random ? runRandom(chooser, seed, plan.ownDraws)
-                                                         : runLookAhead(chooser, strategy);
-    figures = {strategy, run.firstGuess, {}};
-    for (const std::int32_t guesses : run.guesses) figures.histogram.add(true, guesses);
-  });
-  return comparison;
-}
-
-CodeComparison compareOnCode(unsigned seed, const Code& code) {
-  CodeComparison comparison;
-  comparison.seed = seed;
-  comparison.code = code;
-  const auto tools = std::make_unique<StrategyTools>();
-  GuessChooser& chooser = tools->chooser;
-  StdRandDraws draws;
-  for (std::size_t i = 0; i < strategies.size(); ++i) {
-    const Strategy strategy = strategies[i];
-    if (strategy == Strategy::engine) {
-      comparison.games[i] = engineGame(seed, code);
-      continue;
-    }
-    std::srand(seed);
-    comparison.games[i].strategy = strategy;
-    comparison.games[i].moves = strategyGame(chooser, strategy, draws, indexOf(code));
-  }
-  return comparison;
-}
-
 std::string formatText(const Comparison& comparison) {
-  std::string out = "compare: " + std::to_string(codeCount) + " codes, seed " +
+  std::string out = "compare: " + std::to_string(solver::codeCount) + " codes, seed " +
                     std::to_string(comparison.seed) + "\n\n";
   appendTable(out, comparison);
   appendChart(out, comparison);
@@ -212,13 +134,13 @@ std::string formatJson(const Comparison& comparison) {
   nlohmann::ordered_json json;
   json["command"] = "compare";
   json["seed"] = comparison.seed;
-  json["codes"] = codeCount;
+  json["codes"] = solver::codeCount;
   json["strategies"] = nlohmann::ordered_json::array();
   for (const StrategyFigures& figures : comparison.figures) {
     const Summary summary = summarise(figures.histogram);
     nlohmann::ordered_json entry;
-    entry["name"] = nameOf(figures.strategy);
-    entry["firstGuess"] = codeText(figures.firstGuess);
+    entry["name"] = figures.name;
+    entry["firstGuess"] = compactCode(figures.firstGuess);
     entry["totalGuesses"] = totalGuesses(figures.histogram);
     entry["won"] = summary.won;
     entry["lost"] = summary.lost;
@@ -235,12 +157,12 @@ std::string formatJson(const Comparison& comparison) {
 std::string formatText(const CodeComparison& comparison) {
   constexpr std::size_t labelWidth = 7;
   constexpr std::size_t cellWidth = 12;
-  std::string out = "compare: code " + codeText(comparison.code) + ", seed " +
+  std::string out = "compare: code " + compactCode(comparison.code) + ", seed " +
                     std::to_string(comparison.seed) + "\n\n";
   std::string line = padded("guess", labelWidth, true);
   std::size_t rows = 0;
   for (const StrategyGame& game : comparison.games) {
-    line += ' ' + padded(std::string(nameOf(game.strategy)), cellWidth, false);
+    line += ' ' + padded(std::string(game.name), cellWidth, false);
     rows = std::max(rows, game.moves.size());
   }
   appendTrimmed(out, line);
@@ -249,8 +171,8 @@ std::string formatText(const CodeComparison& comparison) {
     for (const StrategyGame& game : comparison.games) {
       std::string cell;
       if (k < game.moves.size()) {
-        const Scored& move = game.moves[k];
-        cell = codeText(move.guess) + ' ' + std::to_string(move.answer.exact) + ' ' +
+        const solver::Scored& move = game.moves[k];
+        cell = compactCode(move.guess) + ' ' + std::to_string(move.answer.exact) + ' ' +
                std::to_string(move.answer.colourOnly);
       }
       line += ' ' + padded(cell, cellWidth, false);
@@ -270,10 +192,10 @@ std::string formatJson(const CodeComparison& comparison) {
   nlohmann::ordered_json json;
   json["command"] = "compare";
   json["seed"] = comparison.seed;
-  json["code"] = codeText(comparison.code);
+  json["code"] = compactCode(comparison.code);
   json["games"] = nlohmann::ordered_json::array();
   for (const StrategyGame& game : comparison.games) {
-    json["games"].push_back({{"name", nameOf(game.strategy)},
+    json["games"].push_back({{"name", game.name},
                              {"won", game.won},
                              {"guesses", game.moves.size()},
                              {"moves", movesJson(game.moves)}});

@@ -1,49 +1,47 @@
-// The engine beside the classic strategies: every strategy on all 4096 hidden codes, or on one
-// code guess by guess, and the text and JSON reports of both.
+// The engine beside the classic strategies, as text and JSON: every strategy's figures over all
+// 4096 hidden codes, or each strategy's game on one code, guess by guess.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "solver/fitting_codes.hpp"
-#include "lab/report/run_report.hpp"
-#include "solver/strategies.hpp"
-#include "lab/batch/workers.hpp"
+#include "game/state.hpp"
+#include "lab/report/histogram.hpp"
+#include "solver/scored.hpp"
+#include "solver/strategy.hpp"
 
 namespace codebreaker::lab {
 
+// The rows of a comparison: the engine first, then the classic strategies in their order.
+inline constexpr std::size_t contenderCount = 1 + solver::strategies.size();
+inline constexpr std::string_view engineName = "engine";
+
 struct StrategyFigures {
-  Strategy strategy = Strategy::engine;
+  std::string_view name;
   Code firstGuess{};
   GuessHistogram histogram;
 };
 
 struct Comparison {
   unsigned seed = 1;
-  std::array<StrategyFigures, strategies.size()> figures{};  // in the order of `strategies`
+  std::array<StrategyFigures, contenderCount> figures{};
 };
-
-// Plays every strategy on every code, the strategies side by side on the threads of `plan`;
-// the engine's games and the random strategy's draws take `seed`, the engine's exactly as
-// `sweep --seed` plays them.
-Comparison compareStrategies(unsigned seed, const RunPlan& plan);
 
 // One game of a strategy against one code: each guess and its answer.
 struct StrategyGame {
-  Strategy strategy = Strategy::engine;
-  std::vector<Scored> moves;
+  std::string_view name;
+  std::vector<solver::Scored> moves;
   bool won = true;  // the engine can run out of possible colours; the others always win
 };
 
 struct CodeComparison {
   unsigned seed = 1;
   Code code{};
-  std::array<StrategyGame, strategies.size()> games{};
+  std::array<StrategyGame, contenderCount> games{};
 };
-
-CodeComparison compareOnCode(unsigned seed, const Code& code);
 
 // Guess counts from this one on share the last line of the chart.
 inline constexpr std::int32_t chartTail = 20;

@@ -5,12 +5,11 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <functional>
 #include <nlohmann/json.hpp>
-#include <numeric>
 #include <string_view>
 
-#include "lab/text/ratio.hpp"
+#include "lab/report/figures.hpp"
+#include "lab/text/code_text.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -26,16 +25,6 @@ namespace {
     out.append(buffer.data(), std::min(static_cast<std::size_t>(length), buffer.size() - 1));
   }
 }
-
-// A figure, or null when there is none: absent figures must not read as 0.
-template <typename T>
-nlohmann::ordered_json jsonValue(const std::optional<T>& value) {
-  if (!value) return nullptr;
-  return *value;
-}
-
-// `value` rounded to 1 / `scale`, so that the JSON shows what the text report shows.
-double rounded(double value, double scale) { return std::round(value * scale) / scale; }
 
 std::optional<double> gamesPerSecond(const RunReport& report) {
   if (!(report.elapsedSeconds > 0.0)) return std::nullopt;
@@ -118,121 +107,12 @@ void appendHardest(std::string& out, const std::vector<HardGame>& games) {
   if (games.empty()) return;
   out += "\nhardest codes\n";
   for (const HardGame& game : games) {
-    appendFormat(out, "  %s %5" PRId32 " guesses%s\n", codeText(game.code).c_str(), game.guesses,
+    appendFormat(out, "  %s %5" PRId32 " guesses%s\n", compactCode(game.code).c_str(), game.guesses,
                  game.won ? "" : " (lost)");
   }
 }
 
 }  // namespace
-
-void GuessHistogram::add(bool gameWon, std::int32_t guesses) {
-  if (!gameWon) {
-    ++lost;
-    return;
-  }
-  ++won[static_cast<std::size_t>(std::clamp(guesses, 0, maxAttempts))];
-}
-
-GuessHistogram& GuessHistogram::operator+=(const GuessHistogram& other) {
-  std::transform(won.begin(), won.end(), other.won.begin(), won.begin(), std::plus<>());
-  lost += other.lost;
-  return *this;
-}
-
-std::uint64_t GuessHistogram::wonGames() const {
-  return std::accumulate(won.begin(), won.end(), std::uint64_t{0});
-}
-
-std::optional<std::int32_t> percentile(const GuessHistogram& histogram, int percent) {
-  const std::uint64_t total = histogram.wonGames();
-  if (total == 0) return std::nullopt;
-  const auto share = static_cast<std::uint64_t>(std::clamp(percent, 1, 100));
-  const std::uint64_t rank = percentRank(total, share);
-  std::uint64_t seen = 0;
-  for (std::size_t g = 0; g < histogram.won.size(); ++g) {
-    seen += histogram.won[g];
-    if (seen >= rank) return static_cast<std::int32_t>(g);
-  }
-  return static_cast<std::int32_t>(histogram.won.size() - 1);
-}
-
-Summary summarise(const GuessHistogram& histogram) {
-  Summary summary;
-  summary.won = histogram.wonGames();
-  summary.lost = histogram.lost;
-  summary.games = summary.won + summary.lost;
-  if (summary.won == 0) return summary;
-
-  for (std::size_t g = 0; g < histogram.won.size(); ++g) {
-    if (histogram.won[g] != 0) summary.max = static_cast<std::int32_t>(g);
-  }
-  summary.mean = static_cast<double>(totalGuesses(histogram)) / static_cast<double>(summary.won);
-  summary.median = percentile(histogram, 50);
-  summary.p90 = percentile(histogram, 90);
-  summary.p99 = percentile(histogram, 99);
-  return summary;
-}
-
-std::uint64_t totalGuesses(const GuessHistogram& histogram) {
-  std::uint64_t total = 0;
-  for (std::size_t g = 0; g < histogram.won.size(); ++g) total += g * histogram.won[g];
-  return total;
-}
-
-std::string optionalNumber(const std::optional<std::int32_t>& value) {
-  return value ? std::to_string(*value) : std::string("-");
-}
-
-std::size_t barLength(std::uint64_t count, std::uint64_t largest, std::size_t width) {
-  if (largest == 0) return 0;
-  return static_cast<std::size_t>((count * width + largest - 1) / largest);
-}
-
-nlohmann::ordered_json jsonFigure(const std::optional<std::int32_t>& value) {
-  return jsonValue(value);
-}
-
-nlohmann::ordered_json jsonMean(const std::optional<double>& mean) {
-  return jsonValue(mean ? std::optional(rounded(*mean, 100)) : std::nullopt);
-}
-
-nlohmann::ordered_json histogramJson(const GuessHistogram& histogram) {
-  nlohmann::ordered_json pairs = nlohmann::ordered_json::array();
-  for (std::size_t g = 0; g < histogram.won.size(); ++g) {
-    if (histogram.won[g] != 0) pairs.push_back({g, histogram.won[g]});
-  }
-  return pairs;
-}
-
-std::vector<HardGame> hardest(const std::vector<HardGame>& games, std::size_t count) {
-  std::vector<HardGame> ranked = games;
-  const auto harder = [](const HardGame& lhs, const HardGame& rhs) {
-    return harderGame(lhs.won, lhs.guesses, rhs.won, rhs.guesses);
-  };
-  const std::size_t kept = std::min(count, ranked.size());
-  std::stable_sort(ranked.begin(), ranked.end(), harder);
-  ranked.resize(kept);
-  return ranked;
-}
-
-void LongestGames::insert(const LongGame& game) {
-  const auto end = games_.begin() + static_cast<std::ptrdiff_t>(count_);
-  const auto at = std::upper_bound(games_.begin(), end, game, longer);
-  if (count_ < kept) ++count_;
-  std::move_backward(at, games_.begin() + static_cast<std::ptrdiff_t>(count_) - 1,
-                     games_.begin() + static_cast<std::ptrdiff_t>(count_));
-  *at = game;
-}
-
-void LongestGames::merge(const LongestGames& other) {
-  for (std::size_t i = 0; i < other.count_; ++i) add(other.games_[i]);
-}
-
-std::string codeText(const Code& code) {
-  std::string text;
-  for (const std::int32_t colour : code) text += static_cast<char>('0' + colour);
-  return text;
-}
 
 std::string formatText(const RunReport& report) {
   const Summary summary = summarise(report.histogram);
@@ -265,7 +145,7 @@ std::string formatJson(const RunReport& report) {
   json["max"] = jsonFigure(summary.max);
   json["elapsedSeconds"] = rounded(report.elapsedSeconds, 1e6);
   const auto rate = gamesPerSecond(report);
-  json["gamesPerSecond"] = jsonValue(rate ? std::optional(std::llround(*rate)) : std::nullopt);
+  json["gamesPerSecond"] = rate ? nlohmann::ordered_json(std::llround(*rate)) : nullptr;
   json["histogram"] = histogramJson(report.histogram);
   if (report.kind == RunKind::stats) {
     json["longest"] = nlohmann::ordered_json::array();
@@ -278,7 +158,7 @@ std::string formatJson(const RunReport& report) {
     json["hardest"] = nlohmann::ordered_json::array();
     for (const HardGame& game : report.hardest) {
       json["hardest"].push_back(
-          {{"code", codeText(game.code)}, {"guesses", game.guesses}, {"won", game.won}});
+          {{"code", compactCode(game.code)}, {"guesses", game.guesses}, {"won", game.won}});
     }
   }
   return json.dump() + "\n";

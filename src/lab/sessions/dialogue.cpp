@@ -82,8 +82,4 @@ void sayLine(std::FILE* out, std::string_view text) {
   std::fputc('\n', out);
 }
 
-std::string counted(std::size_t count, std::string_view one, std::string_view many) {
-  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
-}
-
 }  // namespace codebreaker::lab

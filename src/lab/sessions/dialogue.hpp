@@ -4,9 +4,7 @@
 // so that the transcript reads like the session on a screen.
 #pragma once
 
-#include <cstddef>
 #include <cstdio>
-#include <string>
 #include <string_view>
 
 namespace codebreaker::lab {
@@ -38,8 +36,5 @@ bool stdinIsTerminal();
 
 // Prints `text` and a newline: one line of a session.
 void sayLine(std::FILE* out, std::string_view text);
-
-// "1 guess", "12 guesses".
-std::string counted(std::size_t count, std::string_view one, std::string_view many);
 
 }  // namespace codebreaker::lab

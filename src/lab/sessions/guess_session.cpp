@@ -7,6 +7,8 @@
 #include "game/draws.hpp"
 #include "game/driver.hpp"
 #include "lab/sessions/typed_answers.hpp"
+#include "lab/text/code_text.hpp"
+#include "lab/text/counted.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -57,14 +59,15 @@ Turn GuessSession::reply(std::string_view line, std::FILE* out) {
     sayLine(out, parsed.error);
     return Turn::goOn;
   }
-  const Scored scored{*parsed.value, answerFor(*parsed.value, secret_)};
+  const solver::Scored scored{*parsed.value, solver::score(*parsed.value, secret_)};
   std::fprintf(out, "R=%d  B=%d\n", scored.answer.exact, scored.answer.colourOnly);
   if (scored.answer.exact == codeLength) {
-    sayLine(out, "found in " + counted(guesses_.size() + 1, "guess", "guesses"));
+    sayLine(out, "found in " +
+                     counted(static_cast<std::int64_t>(guesses_.size()) + 1, "guess", "guesses"));
     return Turn::finished;
   }
   // Could the guess have been the code, given the answers before its own?
-  const std::size_t contradicted = firstContradicted(scored.guess, guesses_);
+  const std::size_t contradicted = solver::firstContradicted(scored.guess, guesses_);
   guesses_.push_back(scored);
   if (hints_) {
     fitting_.add(scored);
@@ -76,12 +79,13 @@ Turn GuessSession::reply(std::string_view line, std::FILE* out) {
 
 void GuessSession::showHints(std::size_t contradicted, std::FILE* out) const {
   if (contradicted + 1 < guesses_.size()) {
-    const Scored& earlier = guesses_[contradicted];
+    const solver::Scored& earlier = guesses_[contradicted];
     std::fprintf(out, "  this guess could not have been the code: guess %zu, %s, got R=%d  B=%d\n",
                  contradicted + 1, spacedCode(earlier.guess).c_str(), earlier.answer.exact,
                  earlier.answer.colourOnly);
   }
-  std::fprintf(out, "  codes that fit every answer: %zu of %zu\n", fitting_.count(), codeCount);
+  std::fprintf(out, "  codes that fit every answer: %zu of %zu\n", fitting_.count(),
+               solver::codeCount);
 }
 
 void GuessSession::inputEnded(std::FILE* out) {

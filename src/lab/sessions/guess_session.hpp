@@ -34,8 +34,8 @@ class GuessSession final : public Dialogue {
   unsigned seed_;
   bool hints_;
   Code secret_{};
-  std::vector<Scored> guesses_;
-  FittingCodes fitting_;
+  std::vector<solver::Scored> guesses_;
+  solver::FittingCodes fitting_;
   std::string prompt_;
 };
 

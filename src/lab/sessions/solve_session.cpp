@@ -1,12 +1,11 @@
 #include "lab/sessions/solve_session.hpp"
 
-#include <cstdlib>
-#include <span>
 #include <string>
 #include <utility>
 
 #include "lab/sessions/typed_answers.hpp"
-#include "trace/writer.hpp"
+#include "lab/text/code_text.hpp"
+#include "lab/text/counted.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -22,113 +21,50 @@ constexpr std::string_view helpText =
     "  help   show this\n"
     "  quit   stop\n";
 
-// The referee of a replayed session: the person's answers, in the order given. When they run
-// out, the guess in the state is the one that awaits the next answer.
-class RecordedAnswers final : public Referee {
- public:
-  explicit RecordedAnswers(std::span<const Scored> answers) : answers_(answers) {}
-
-  bool score(const GameState& /*state*/, ScoreDetail& score) override {
-    if (next_ == answers_.size()) return false;
-    score.R = answers_[next_].answer.exact;
-    score.B = answers_[next_].answer.colourOnly;
-    ++next_;
-    return true;
-  }
-
- private:
-  std::span<const Scored> answers_;
-  std::size_t next_ = 0;
-};
-
 // "guess 2: 3 3 4 4 scored 1 0".
-std::string described(const Scored& scored, std::size_t index) {
+std::string described(const solver::Scored& scored, std::size_t index) {
   return "guess " + std::to_string(index + 1) + ": " + spacedCode(scored.guess) + " scored " +
          std::to_string(scored.answer.exact) + " " + std::to_string(scored.answer.colourOnly);
 }
 
 }  // namespace
 
-SolveSession::SolveSession(unsigned seed, Strategy strategy, std::shared_ptr<StrategyTools> tools)
-    : seed_(seed), strategy_(strategy), tools_(std::move(tools)) {
+SolveSession::SolveSession(std::unique_ptr<Breaker> breaker) : breaker_(std::move(breaker)) {
   answers_.reserve(maxAttempts);
-  if (strategy_ == Strategy::engine) {
-    state_ = std::make_unique<GameState>();
-  } else {
-    if (!tools_) tools_ = std::make_shared<StrategyTools>();
-    play_ = std::make_unique<StrategyPlay>(tools_->chooser, strategy_, draws_);
-  }
   replay();
 }
 
-std::int32_t SolveSession::guessesPlayed() const {
-  if (strategy_ == Strategy::engine) return outcome_.guesses;
-  return static_cast<std::int32_t>(answers_.size());
-}
-
 void SolveSession::replay() {
-  if (strategy_ == Strategy::engine) {
-    replayEngine();
-  } else {
-    chooseGuess();
-  }
-}
-
-void SolveSession::chooseGuess() {
-  if (!answers_.empty() && answers_.back().answer.exact == codeLength) {
-    phase_ = Phase::solved;
-    return;
-  }
-  // Only called while some code fits every answer, so there is always a guess to make. The
-  // game so far is replayed from the answers, so that undo needs nothing else: the random
-  // strategy's draws come again from its seed.
-  phase_ = Phase::asking;
-  if (strategy_ == Strategy::random) std::srand(seed_);
-  play_->restart();
-  for (const Scored& given : answers_) play_->replayed(given);
-  guess_ = codeAt(play_->guess());
-}
-
-void SolveSession::replayEngine() {
-  // The game of this seed, scored by the answers so far: the same draws as `play`, the hidden
-  // code's four included, so that truthful answers for a code give that code's game.
-  TraceWriter silent(nullptr);
-  RecordedAnswers referee(answers_);
-  outcome_ = playSeededGame(*state_, seed_, silent, nullptr, &referee);
-  guess_ = state_->guess;
-  if (outcome_.end == AttemptResult::unscored) {
-    phase_ = Phase::asking;
-  } else if (outcome_.end == AttemptResult::won) {
-    phase_ = Phase::solved;
-  } else {
-    phase_ = Phase::stuck;
+  switch (breaker_->replay(answers_)) {
+    case Standing::asking:
+      stage_ = Stage::asking;
+      break;
+    case Standing::solved:
+      stage_ = Stage::solved;
+      break;
+    case Standing::stuck:
+      stage_ = Stage::stuck;
+      break;
   }
 }
 
 void SolveSession::open(std::FILE* out) {
-  std::fputs("Hold a code of four colours from 1 to 8 (repeats allowed): ", out);
-  if (strategy_ == Strategy::engine) {
-    std::fprintf(out, "the engine guesses it, seed %u.\n", seed_);
-  } else if (strategy_ == Strategy::random) {
-    std::fprintf(out, "the random strategy guesses it, seed %u.\n", seed_);
-  } else {
-    std::fprintf(out, "the %s strategy guesses it.\n", nameOf(strategy_).data());
-  }
-  std::fputs(
-      "Score each guess with its exact hits, then its colour-only hits, e.g. 1 2. "
-      "Words: undo, help, quit.\n",
-      out);
+  sayLine(out,
+          "Hold a code of four colours from 1 to 8 (repeats allowed): " + breaker_->introduction());
+  sayLine(out,
+          "Score each guess with its exact hits, then its colour-only hits, e.g. 1 2. "
+          "Words: undo, help, quit.");
   showGuess(out);
 }
 
 std::string_view SolveSession::prompt() const {
-  return phase_ == Phase::asking ? askScore : askUndo;
+  return stage_ == Stage::asking ? askScore : askUndo;
 }
 
 Turn SolveSession::reply(std::string_view line, std::FILE* out) {
   switch (wordOf(line)) {
     case Word::quit:
-      phase_ = Phase::stopped;
+      stage_ = Stage::stopped;
       sayLine(out, "stopped before the code was found");
       return Turn::stopped;
     case Word::help:
@@ -140,11 +76,11 @@ Turn SolveSession::reply(std::string_view line, std::FILE* out) {
     case Word::none:
       break;
   }
-  if (phase_ == Phase::contradiction) {
+  if (stage_ == Stage::contradiction) {
     sayLine(out, "no code fits your answers: type undo to take one back, or quit");
     return Turn::goOn;
   }
-  if (phase_ == Phase::stuck) {
+  if (stage_ == Stage::stuck) {
     sayLine(out, "the engine can make no guess: type undo to take an answer back, or quit");
     return Turn::goOn;
   }
@@ -154,29 +90,21 @@ Turn SolveSession::reply(std::string_view line, std::FILE* out) {
     return Turn::goOn;
   }
   answer(*parsed.value, out);
-  return phase_ == Phase::solved ? Turn::finished : Turn::goOn;
+  return stage_ == Stage::solved ? Turn::finished : Turn::goOn;
 }
 
 void SolveSession::inputEnded(std::FILE* out) {
-  phase_ = Phase::stopped;
+  stage_ = Stage::stopped;
   sayLine(out, "input ended before the code was found");
 }
 
-void SolveSession::answer(const Answer& answer, std::FILE* out) {
-  answers_.push_back({guess_, answer});
+void SolveSession::answer(const solver::Answer& answer, std::FILE* out) {
+  answers_.push_back({guess(), answer});
   fitting_.add(answers_.back());
   if (answer.exact == codeLength) {
     replay();
-    sayLine(out,
-            "solved in " + counted(static_cast<std::size_t>(guessesPlayed()), "guess", "guesses"));
-    // The code is found all the same, but an earlier answer was wrong for it.
-    std::string wrong;
-    const Code& code = answers_.back().guess;
-    for (std::size_t k = 0; k + 1 < answers_.size(); ++k) {
-      if (answerFor(answers_[k].guess, code) == answers_[k].answer) continue;
-      wrong += (wrong.empty() ? "" : ", ") + described(answers_[k], k);
-    }
-    if (!wrong.empty()) sayLine(out, "note: these answers do not fit that code: " + wrong);
+    sayLine(out, "solved in " + counted(breaker_->guessesPlayed(), "guess", "guesses"));
+    showWrongAnswers(out);
     return;
   }
   carryOn(out);
@@ -196,37 +124,30 @@ void SolveSession::undo(std::FILE* out) {
 void SolveSession::carryOn(std::FILE* out) {
   // No guess is made from answers that no code fits.
   if (fitting_.count() == 0) {
-    phase_ = Phase::contradiction;
+    stage_ = Stage::contradiction;
     showContradiction(out);
     return;
   }
   replay();
   showKnowledge(out);
-  if (phase_ == Phase::stuck) {
-    showStuck(out);
+  if (stage_ == Stage::stuck) {
+    sayLine(out, breaker_->whyStuck());
+    sayLine(out, "an answer was probably wrong: type undo to take back your last answer, or quit");
     return;
   }
-  if (strategy_ == Strategy::engine && answers_.size() == 3 && state_->skippedCount == 1) {
-    // The pegs of colours 7 and 8 follow from the three opening answers.
-    const auto pegs = static_cast<std::size_t>(state_->groupRows[3][groupScoreColumn]);
-    sayLine(out, "  deduced, not played: colours 7 and 8 hold " + counted(pegs, "peg", "pegs"));
-  }
+  if (const auto aside = breaker_->aside()) sayLine(out, *aside);
   showGuess(out);
 }
 
 void SolveSession::showGuess(std::FILE* out) const {
-  std::fprintf(out, "guess %d: %s\n", guessNumber(), spacedCode(guess_).c_str());
+  sayLine(out, "guess " + std::to_string(guessNumber()) + ": " + spacedCode(guess()));
 }
 
 void SolveSession::showKnowledge(std::FILE* out) const {
-  const std::string fit =
-      "codes that fit: " + std::to_string(fitting_.count()) + " of " + std::to_string(codeCount);
-  // The engine's own knowledge is its grid of possible colours.
-  if (strategy_ == Strategy::engine) {
-    sayLine(out, "  " + possibleLine(state_->possibleGrid) + "   " + fit);
-  } else {
-    sayLine(out, "  " + fit);
-  }
+  const std::string fit = "codes that fit: " + std::to_string(fitting_.count()) + " of " +
+                          std::to_string(solver::codeCount);
+  const auto knowledge = breaker_->knowledge();
+  sayLine(out, "  " + (knowledge ? *knowledge + "   " : std::string()) + fit);
 }
 
 void SolveSession::showContradiction(std::FILE* out) const {
@@ -239,16 +160,15 @@ void SolveSession::showContradiction(std::FILE* out) const {
   sayLine(out, "type undo to take back your last answer (again for each earlier one), or quit");
 }
 
-void SolveSession::showStuck(std::FILE* out) const {
-  if (state_->attempt >= maxAttempts) {
-    sayLine(out, "the engine has used all " + std::to_string(maxAttempts) + " of its attempts");
-  } else {
-    std::size_t empty = 0;
-    while (empty + 1 < codeLength && !possibleColours(state_->possibleGrid, empty).empty()) ++empty;
-    std::fprintf(out, "the engine can make no guess: every colour is struck at position %zu\n",
-                 empty + 1);
+void SolveSession::showWrongAnswers(std::FILE* out) const {
+  // The code is found all the same, but an earlier answer was wrong for it.
+  std::string wrong;
+  const Code& code = answers_.back().guess;
+  for (std::size_t k = 0; k + 1 < answers_.size(); ++k) {
+    if (solver::score(answers_[k].guess, code) == answers_[k].answer) continue;
+    wrong += (wrong.empty() ? "" : ", ") + described(answers_[k], k);
   }
-  sayLine(out, "an answer was probably wrong: type undo to take back your last answer, or quit");
+  if (!wrong.empty()) sayLine(out, "note: these answers do not fit that code: " + wrong);
 }
 
 }  // namespace codebreaker::lab

@@ -8,6 +8,8 @@
 #include <numeric>
 #include <utility>
 
+#include "lab/text/quote.hpp"
+
 namespace codebreaker::lab {
 namespace {
 
@@ -63,7 +65,55 @@ std::optional<std::int64_t> integer(std::string_view word) {
   return negative ? -value : value;
 }
 
-Parsed<Answer> refuse(std::string message) { return {std::nullopt, std::move(message)}; }
+template <typename T>
+Parsed<T> refuse(std::string message) {
+  return {std::nullopt, std::move(message)};
+}
+
+using Hits = std::array<std::int64_t, 2>;  // exact, colour-only, as typed
+
+// One word that is a score: two digits together, such as "12".
+Parsed<Hits> hitsInOneWord(std::string_view word) {
+  if (word.size() == 2 && digit(word[0]) && digit(word[1])) {
+    return {Hits{word[0] - '0', word[1] - '0'}, {}};
+  }
+  const auto number = integer(word);
+  if (!number) return refuse<Hits>(quote(word) + " is not a score: " + std::string(scoreHint));
+  if (*number < 0) return refuse<Hits>("hits cannot be negative: " + std::string(scoreHint));
+  if (word.size() == 1) return refuse<Hits>("one number is not a score: " + std::string(scoreHint));
+  return refuse<Hits>(quote(word) + " holds more than two numbers: " + std::string(scoreHint));
+}
+
+// Two words that are a score: two numbers, such as "1 2".
+Parsed<Hits> hitsInTwoWords(std::string_view first, std::string_view second) {
+  Hits hits{};
+  const std::array<std::string_view, 2> words = {first, second};
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const auto number = integer(words[i]);
+    if (!number) {
+      return refuse<Hits>(quote(words[i]) + " is not a number: " + std::string(scoreHint));
+    }
+    hits[i] = *number;
+  }
+  return {hits, {}};
+}
+
+// The hits as an answer a code can give.
+Parsed<solver::Answer> answerOfHits(const Hits& hits) {
+  const auto [exact, colourOnly] = hits;
+  using Answer = solver::Answer;
+  if (exact < 0 || colourOnly < 0) {
+    return refuse<Answer>("hits cannot be negative: " + std::string(scoreHint));
+  }
+  if (exact + colourOnly > codeLength) {
+    return refuse<Answer>(std::to_string(exact) + " exact and " + std::to_string(colourOnly) +
+                          " colour-only make more than the 4 pegs of a code");
+  }
+  if (exact == codeLength - 1 && colourOnly == 1) {
+    return refuse<Answer>("3 exact and 1 colour-only cannot be: the fourth peg would be exact too");
+  }
+  return {Answer{static_cast<std::int32_t>(exact), static_cast<std::int32_t>(colourOnly)}, {}};
+}
 
 }  // namespace
 
@@ -81,47 +131,17 @@ Word wordOf(std::string_view line) {
   return Word::none;
 }
 
-Parsed<Answer> parseAnswer(std::string_view line) {
+Parsed<solver::Answer> parseAnswer(std::string_view line) {
   const auto words = tokens<3>(line);
-  if (words.count == 0) return refuse("no score given: " + std::string(scoreHint));
+  if (words.count == 0) return refuse<solver::Answer>("no score given: " + std::string(scoreHint));
   if (words.count > 2) {
-    return refuse(quote(trimmed(line)) + " holds more than two numbers: " + std::string(scoreHint));
+    return refuse<solver::Answer>(quote(trimmed(line)) +
+                                  " holds more than two numbers: " + std::string(scoreHint));
   }
-
-  std::array<std::int64_t, 2> hits{};
-  if (words.count == 1) {
-    const std::string_view word = words.words[0];
-    const bool twoDigits = word.size() == 2 && digit(word[0]) && digit(word[1]);
-    if (!twoDigits) {
-      const auto number = integer(word);
-      if (!number) return refuse(quote(word) + " is not a score: " + std::string(scoreHint));
-      if (*number < 0) return refuse("hits cannot be negative: " + std::string(scoreHint));
-      if (word.size() == 1) return refuse("one number is not a score: " + std::string(scoreHint));
-      return refuse(quote(word) + " holds more than two numbers: " + std::string(scoreHint));
-    }
-    hits = {word[0] - '0', word[1] - '0'};
-  } else {
-    for (std::size_t i = 0; i < 2; ++i) {
-      const auto number = integer(words.words[i]);
-      if (!number) {
-        return refuse(quote(words.words[i]) + " is not a number: " + std::string(scoreHint));
-      }
-      hits[i] = *number;
-    }
-  }
-
-  const auto [exact, colourOnly] = hits;
-  if (exact < 0 || colourOnly < 0) {
-    return refuse("hits cannot be negative: " + std::string(scoreHint));
-  }
-  if (exact + colourOnly > codeLength) {
-    return refuse(std::to_string(exact) + " exact and " + std::to_string(colourOnly) +
-                  " colour-only make more than the 4 pegs of a code");
-  }
-  if (exact == codeLength - 1 && colourOnly == 1) {
-    return refuse("3 exact and 1 colour-only cannot be: the fourth peg would be exact too");
-  }
-  return {Answer{static_cast<std::int32_t>(exact), static_cast<std::int32_t>(colourOnly)}, {}};
+  const auto hits = words.count == 1 ? hitsInOneWord(words.words[0])
+                                     : hitsInTwoWords(words.words[0], words.words[1]);
+  if (!hits.value) return {std::nullopt, hits.error};
+  return answerOfHits(*hits.value);
 }
 
 Parsed<Code> parseGuess(std::string_view line) {
@@ -149,32 +169,6 @@ Parsed<Code> parseGuess(std::string_view line) {
     return {std::nullopt, quote(shown) + ": colours go from 1 to 8"};
   }
   return {code, {}};
-}
-
-std::string possibleColours(const ColourGrid& grid, std::size_t position) {
-  std::string colours;
-  for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
-    if (grid[row(colour)][position] != 0) colours += static_cast<char>('0' + colour);
-  }
-  return colours;
-}
-
-std::string possibleLine(const ColourGrid& grid) {
-  std::string line = "possible:";
-  for (std::size_t position = 0; position < codeLength; ++position) {
-    const std::string colours = possibleColours(grid, position);
-    line += ' ' + (colours.empty() ? "-" : colours);
-  }
-  return line;
-}
-
-std::string spacedCode(const Code& code) {
-  std::string text;
-  for (const std::int32_t colour : code) {
-    if (!text.empty()) text += ' ';
-    text += static_cast<char>('0' + colour);
-  }
-  return text;
 }
 
 }  // namespace codebreaker::lab

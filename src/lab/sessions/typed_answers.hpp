@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "game/state.hpp"
-#include "lab/cli/values.hpp"
-#include "solver/code_space.hpp"
+#include "lab/text/parsed.hpp"
+#include "solver/score.hpp"
 
 namespace codebreaker::lab {
 
@@ -20,20 +20,10 @@ Word wordOf(std::string_view line);
 // blanks or a comma ("1 2", "1,2") or as two digits ("12"). Refused: anything else, negative
 // hits, more than four pegs in all, and three exact with one colour-only (the fourth peg would
 // be an exact hit too).
-Parsed<Answer> parseAnswer(std::string_view line);
+Parsed<solver::Answer> parseAnswer(std::string_view line);
 
 // A guess as a person types it: four colours from 1 to 8, together ("1234") or apart
 // ("1 2 3 4").
 Parsed<Code> parseGuess(std::string_view line);
-
-// "1 1 2 2".
-std::string spacedCode(const Code& code);
-
-// The colours `grid` still holds possible at `position` (0 to 3), as digits: "35678"; "" when
-// none is left.
-std::string possibleColours(const ColourGrid& grid, std::size_t position);
-
-// Every position's possible colours, "-" where none is left: "possible: 345678 5678 - 35678".
-std::string possibleLine(const ColourGrid& grid);
 
 }  // namespace codebreaker::lab

@@ -1,5 +1,6 @@
 #include "lab/show/html_page.hpp"
 
+#include "lab/show/lessons.hpp"
 #include "lab/show/peg_colours.hpp"
 
 namespace codebreaker::lab {
@@ -78,7 +79,7 @@ std::string pegStyle() {
   return css;
 }
 
-std::string pegs(const Code& code) {
+std::string pegsHtml(const Code& code) {
   std::string html = "<span class=\"pegs\">";
   for (const std::int32_t peg : code) {
     const std::string digit = std::to_string(peg);
@@ -131,7 +132,7 @@ std::string attemptRow(const ShownAttempt& attempt) {
   if (deduced) {
     html += "<td colspan=\"2\">colours 7 and 8, not played</td>";
   } else {
-    html += "<td>" + pegs(attempt.guess) + "</td>";
+    html += "<td>" + pegsHtml(attempt.guess) + "</td>";
     html += "<td class=\"score\">" + keys(attempt) + scoreText(attempt) + "</td>";
   }
   html += "<td><p class=\"phase\">" + escaped(phaseText(attempt));
@@ -154,7 +155,7 @@ std::string htmlPage(const ShownGame& game) {
       escaped(title) + "</title>\n<style>" + std::string(style) + pegStyle() +
       "</style>\n</head>\n<body>\n<header>\n";
   html += "<h1>" + escaped(title) + "</h1>\n";
-  html += "<p>Hidden code " + pegs(game.secret) + "</p>\n";
+  html += "<p>Hidden code " + pegsHtml(game.secret) + "</p>\n";
   html +=
       "<p class=\"legend\">Each row is an attempt as the trace numbers it, with its guess, "
       "its score (black: exact hit, white: right colour elsewhere), its phase and what it "

@@ -2,14 +2,15 @@
 
 #include <cstring>
 
-#include "lab/sessions/typed_answers.hpp"
+#include "lab/show/lessons.hpp"
 #include "lab/show/peg_colours.hpp"
+#include "lab/text/code_text.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
 // "1 1 2 2", or each digit bold on its colour, one space of colour around it.
-std::string pegs(const Code& code, bool colour) {
+std::string pegsText(const Code& code, bool colour) {
   if (!colour) return spacedCode(code);
   std::string text;
   for (const std::int32_t peg : code) {
@@ -34,8 +35,8 @@ void block(std::string& out, const ShownAttempt& attempt, bool colour) {
   if (attempt.phase == Phase::deduced) {
     out += phaseText(attempt) + ": " + deducedText(attempt) + "\n";
   } else {
-    out += pegs(attempt.guess, colour) + "   " + scoreText(attempt) + "   " + phaseText(attempt) +
-           "\n";
+    out += pegsText(attempt.guess, colour) + "   " + scoreText(attempt) + "   " +
+           phaseText(attempt) + "\n";
   }
   for (const std::string& lesson : lessons(attempt)) out += "  - " + lesson + "\n";
   out += "  " + possibleLine(attempt.possible) + "\n\n";
@@ -44,7 +45,7 @@ void block(std::string& out, const ShownAttempt& attempt, bool colour) {
 }  // namespace
 
 std::string terminalView(const ShownGame& game, bool colour) {
-  std::string out = gameTitle(game) + ": hidden code " + pegs(game.secret, colour) + "\n\n";
+  std::string out = gameTitle(game) + ": hidden code " + pegsText(game.secret, colour) + "\n\n";
   for (const ShownAttempt& attempt : game.attempts) block(out, attempt, colour);
   out += endText(game) + "\n" + totalsText(game) + "\n";
   return out;

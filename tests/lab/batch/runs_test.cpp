@@ -8,10 +8,16 @@
 #include <string>
 
 #include "game/driver.hpp"
+#include "game/seed.hpp"
+#include "lab/text/code_text.hpp"
+#include "solver/code_space.hpp"
 #include "support.hpp"
 
 namespace codebreaker::lab {
 namespace {
+
+using solver::codeAt;
+using solver::codeCount;
 
 GameOutcome freshGame(unsigned seed, const Code* chosenSecret = nullptr) {
   auto state = std::make_unique<GameState>();
@@ -82,8 +88,8 @@ TEST(RunSweep, EveryPlanPlaysEveryCodeOnceUnderTheSameSeed) {
   const HardGame worst = hardest(sweep.games, 1).front();
   for (const HardGame& game : {sweep.games.front(), sweep.games[1234], worst}) {
     const GameOutcome outcome = freshGame(42, &game.code);
-    EXPECT_EQ(outcome.guesses, game.guesses) << codeText(game.code);
-    EXPECT_EQ(outcome.won(), game.won) << codeText(game.code);
+    EXPECT_EQ(outcome.guesses, game.guesses) << compactCode(game.code);
+    EXPECT_EQ(outcome.won(), game.won) << compactCode(game.code);
   }
 
   for (const RunPlan& plan : plans) {

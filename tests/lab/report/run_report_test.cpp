@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "lab/text/code_text.hpp"
+
 namespace codebreaker::lab {
 namespace {
 
@@ -62,7 +64,7 @@ TEST(Hardest, PutsLostGamesFirstThenMostGuessesThenInputOrder) {
   const auto top = hardest(games, 4);
   ASSERT_EQ(top.size(), 4U);
   const char* expected[] = {"1114", "1112", "1115", "1111"};
-  for (std::size_t i = 0; i < top.size(); ++i) EXPECT_EQ(codeText(top[i].code), expected[i]);
+  for (std::size_t i = 0; i < top.size(); ++i) EXPECT_EQ(compactCode(top[i].code), expected[i]);
   EXPECT_EQ(hardest(games, 50).size(), games.size());
 }
 

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "game/driver.hpp"
-#include "lab/sessions/typed_answers.hpp"
 #include "lab/sessions/session_support.hpp"
+#include "lab/sessions/typed_answers.hpp"
 
 namespace codebreaker::lab {
 namespace {

@@ -7,15 +7,37 @@
 #include <string>
 #include <vector>
 
-#include "lab/sessions/typed_answers.hpp"
+#include "game/driver.hpp"
+#include "lab/batch/own_draws.hpp"
+#include "lab/sessions/engine_breaker.hpp"
 #include "lab/sessions/session_support.hpp"
+#include "lab/sessions/strategy_breaker.hpp"
+#include "lab/sessions/typed_answers.hpp"
+#include "lab/text/code_text.hpp"
+#include "solver/strategy_play.hpp"
+#include "support.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
+using solver::Answer;
+using solver::codeAt;
+using solver::codeCount;
+using solver::Scored;
+using solver::Strategy;
 using testing::converseOn;
 using testing::replyTo;
-using Phase = SolveSession::Phase;
+using Stage = SolveSession::Stage;
+
+SolveSession engineSession(unsigned seed) {
+  return SolveSession(std::make_unique<EngineBreaker>(seed));
+}
+
+SolveSession strategySession(
+    unsigned seed, Strategy strategy, solver::RandomDraws& draws,
+    std::shared_ptr<solver::StrategyTools> tools = std::make_shared<solver::StrategyTools>()) {
+  return SolveSession(std::make_unique<StrategyBreaker>(seed, strategy, std::move(tools), draws));
+}
 
 std::string typed(const Answer& answer) {
   return std::to_string(answer.exact) + " " + std::to_string(answer.colourOnly);
@@ -42,8 +64,8 @@ std::vector<Code> playedGuesses(unsigned seed, const Code& code, std::int32_t& w
 // answer that is taken back with undo.
 std::vector<Code> solveTruthfully(SolveSession& session, const Code& code, int wrongAt = 0) {
   std::vector<Code> guesses;
-  while (session.phase() == Phase::asking && guesses.size() < 200) {
-    const Answer truth = answerFor(session.guess(), code);
+  while (session.stage() == Stage::asking && guesses.size() < 200) {
+    const Answer truth = solver::score(session.guess(), code);
     if (session.guessNumber() == wrongAt) {
       const std::size_t before = session.answers().size();
       replyTo(session, truth == Answer{0, 0} ? "0 1" : "0 0");
@@ -63,9 +85,9 @@ TEST(Solve, TruthfulAnswersGetTheGuessesOfPlayWithTheSameSeed) {
       for (const Code& code : {codeAt(index), Code{7, 8, 7, 6}, Code{1, 1, 2, 2}}) {
         std::int32_t won = 0;
         const std::vector<Code> played = playedGuesses(seed, code, won);
-        SolveSession session(seed);
+        SolveSession session = engineSession(seed);
         ASSERT_EQ(solveTruthfully(session, code), played) << seed << " " << spacedCode(code);
-        EXPECT_EQ(session.phase(), Phase::solved);
+        EXPECT_EQ(session.stage(), Stage::solved);
         EXPECT_EQ(session.guessNumber() - 1, won);
       }
     }
@@ -75,10 +97,10 @@ TEST(Solve, TruthfulAnswersGetTheGuessesOfPlayWithTheSameSeed) {
 TEST(Solve, UndoAfterAWrongAnswerGetsTheGuessesOfTheRightAnswer) {
   for (const Code& code :
        {Code{7, 8, 7, 6}, Code{1, 3, 5, 7}, Code{5, 7, 7, 7}, Code{2, 2, 1, 1}}) {
-    SolveSession straight(1);
+    SolveSession straight = engineSession(1);
     const std::vector<Code> expected = solveTruthfully(straight, code);
     for (int wrongAt = 1; wrongAt <= 8; ++wrongAt) {
-      SolveSession session(1);
+      SolveSession session = engineSession(1);
       EXPECT_EQ(solveTruthfully(session, code, wrongAt), expected)
           << spacedCode(code) << " wrong at " << wrongAt;
     }
@@ -86,7 +108,7 @@ TEST(Solve, UndoAfterAWrongAnswerGetsTheGuessesOfTheRightAnswer) {
 }
 
 TEST(Solve, ASessionReadsLikeThis) {
-  SolveSession session(1);
+  SolveSession session = engineSession(1);
   const auto transcript = converseOn(session, "0 0\nundo\n0 0\n0 0\n1 0\n0 2\nquit\n");
   EXPECT_EQ(transcript.status, exitStopped);
   EXPECT_EQ(transcript.text,
@@ -130,10 +152,10 @@ TEST(Solve, ContradictoryAnswersStopTheGameAndNameTheSuspects) {
       {{"0 0", "0 0", "0 0", "0 1"}, {1, 2, 3, 4}},  // 7 and 8 hold all four pegs
   };
   for (const auto& c : cases) {
-    SolveSession session(1);
+    SolveSession session = engineSession(1);
     std::string shown;
     for (const std::string& answer : c.answers) shown = replyTo(session, answer);
-    ASSERT_EQ(session.phase(), Phase::contradiction) << c.answers.back();
+    ASSERT_EQ(session.stage(), Stage::contradiction) << c.answers.back();
     EXPECT_EQ(session.fitting().count(), 0U);
     std::string expected =
         "no code fits all your answers, so one of them is wrong\n"
@@ -152,14 +174,14 @@ TEST(Solve, ContradictoryAnswersStopTheGameAndNameTheSuspects) {
     EXPECT_EQ(session.prompt(), "undo or quit? ");
     const Code contradicted = session.answers().back().guess;
     replyTo(session, "undo");
-    EXPECT_EQ(session.phase(), Phase::asking);
+    EXPECT_EQ(session.stage(), Stage::asking);
     EXPECT_EQ(session.guess(), contradicted);
     EXPECT_GT(session.fitting().count(), 0U);
   }
 }
 
 TEST(Solve, BadAnswersAndWordsCountNothing) {
-  SolveSession session(1);
+  SolveSession session = engineSession(1);
   replyTo(session, "0 0");
   const struct {
     const char* line;
@@ -182,9 +204,9 @@ TEST(Solve, BadAnswersAndWordsCountNothing) {
     }
     EXPECT_EQ(session.answers().size(), 1U) << c.line;
     EXPECT_EQ(session.guessNumber(), 2) << c.line;
-    EXPECT_EQ(session.phase(), Phase::asking);
+    EXPECT_EQ(session.stage(), Stage::asking);
   }
-  SolveSession fresh(1);
+  SolveSession fresh = engineSession(1);
   EXPECT_EQ(replyTo(fresh, "undo"), "nothing to undo: no answer given yet\n");
   EXPECT_EQ(fresh.guessNumber(), 1);
 }
@@ -202,7 +224,7 @@ TEST(Solve, TheSessionEndsWithItsStatus) {
       {"quit\n", exitStopped, "stopped before the code was found\n"},
   };
   for (const auto& c : cases) {
-    SolveSession session(1);
+    SolveSession session = engineSession(1);
     const auto transcript = converseOn(session, c.input);
     EXPECT_EQ(transcript.status, c.status) << c.input;
     EXPECT_TRUE(transcript.text.ends_with(c.last)) << transcript.text;
@@ -211,7 +233,7 @@ TEST(Solve, TheSessionEndsWithItsStatus) {
 
 // A code found in spite of a wrong answer: the answers that do not fit it are pointed out.
 TEST(Solve, FoundInSpiteOfAWrongAnswerSaysWhichAnswerDidNotFit) {
-  SolveSession session(1);
+  SolveSession session = engineSession(1);
   replyTo(session, "0 1");
   EXPECT_EQ(replyTo(session, "4 0"),
             "solved in 2 guesses\n"
@@ -221,32 +243,34 @@ TEST(Solve, FoundInSpiteOfAWrongAnswerSaysWhichAnswerDidNotFit) {
 // Every strategy plays the game that `compare` shows for the code held, and takes back a wrong
 // answer as if it had never been given.
 TEST(Solve, EachStrategyPlaysItsCompareGameForTheCodeHeld) {
-  const auto tools = std::make_shared<StrategyTools>();
+  const auto tools = std::make_shared<solver::StrategyTools>();
   for (const Strategy strategy :
        {Strategy::worst, Strategy::size, Strategy::parts, Strategy::random}) {
     for (const Code& code : {Code{7, 8, 7, 6}, Code{1, 1, 1, 1}, Code{8, 3, 8, 2}}) {
       const unsigned seed = 1700000000U;
-      std::srand(seed);
-      StdRandDraws draws;
+      OwnDraws draws;
+      draws.seed(seed);
       std::vector<Code> expected;
-      for (const Scored& move : strategyGame(tools->chooser, strategy, draws, indexOf(code))) {
+      for (const Scored& move :
+           solver::strategyGame(tools->chooser, strategy, draws, solver::indexOf(code))) {
         expected.push_back(move.guess);
       }
       if (strategy == Strategy::worst) {
         EXPECT_LE(expected.size(), 6U);
       }
       for (const int wrongAt : {0, 1, 3}) {
-        SolveSession session(seed, strategy, tools);
+        SolveSession session = strategySession(seed, strategy, draws, tools);
         EXPECT_EQ(solveTruthfully(session, code, wrongAt), expected)
-            << nameOf(strategy) << " " << spacedCode(code) << " wrong at " << wrongAt;
-        EXPECT_EQ(session.phase(), Phase::solved);
+            << solver::nameOf(strategy) << " " << spacedCode(code) << " wrong at " << wrongAt;
+        EXPECT_EQ(session.stage(), Stage::solved);
       }
     }
   }
 }
 
 TEST(Solve, AStrategySessionReadsLikeThis) {
-  SolveSession session(1, Strategy::worst);
+  OwnDraws draws;
+  SolveSession session = strategySession(1, Strategy::worst, draws);
   const auto transcript = converseOn(session, "0 0\n0 0\n0 0\nundo\nundo\n0 2\n2 0\n3 0\n4 0\n");
   EXPECT_EQ(transcript.status, 0);
   EXPECT_EQ(transcript.text,

@@ -5,6 +5,8 @@
 namespace codebreaker::lab {
 namespace {
 
+using solver::Answer;
+
 TEST(Answers, ScoresAreTwoNumbersApartOrTwoDigitsTogether) {
   const struct {
     const char* line;

@@ -8,12 +8,16 @@
 
 #include "game/driver.hpp"
 #include "lab/show/html_page.hpp"
-#include "lab/show/terminal_view.hpp"
+#include "lab/show/lessons.hpp"
 #include "lab/show/shown_game.hpp"
+#include "lab/show/terminal_view.hpp"
 #include "solver/code_space.hpp"
 
 namespace codebreaker::lab {
 namespace {
+
+using solver::codeAt;
+using solver::codeCount;
 
 std::size_t occurrences(const std::string& text, const std::string& part) {
   std::size_t count = 0;

@@ -1,4 +1,4 @@
-#include "lab/report/comparison_report.hpp"
+#include "lab/batch/comparison.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,14 @@
 #include <string>
 
 #include "lab/batch/runs.hpp"
+#include "lab/report/run_report.hpp"
+#include "solver/code_space.hpp"
 
 namespace codebreaker::lab {
 namespace {
+
+using solver::codeAt;
+using solver::codeCount;
 
 // The whole report for seed 1, byte for byte: the table the README shows, then the chart.
 TEST(Comparison, ReportForSeedOne) {
@@ -91,11 +96,11 @@ TEST(Comparison, OneCodesGamesAreTheGamesOfTheFullRun) {
     EXPECT_EQ(static_cast<std::int32_t>(engine.moves.size()), sweep.games[index].guesses);
     for (std::size_t k = 0; k < one.games.size(); ++k) {
       const StrategyGame& game = one.games[k];
-      EXPECT_EQ(game.strategy, strategies[k]);
-      EXPECT_EQ(game.moves.front().guess, all.figures[k].firstGuess) << nameOf(game.strategy);
-      EXPECT_EQ(game.moves.back().guess, codeAt(index)) << nameOf(game.strategy);
-      for (const Scored& move : game.moves) {
-        EXPECT_EQ(move.answer, answerFor(move.guess, codeAt(index))) << nameOf(game.strategy);
+      EXPECT_EQ(game.name, k == 0 ? engineName : solver::nameOf(solver::strategies[k - 1]));
+      EXPECT_EQ(game.moves.front().guess, all.figures[k].firstGuess) << game.name;
+      EXPECT_EQ(game.moves.back().guess, codeAt(index)) << game.name;
+      for (const solver::Scored& move : game.moves) {
+        EXPECT_EQ(move.answer, solver::score(move.guess, codeAt(index))) << game.name;
       }
     }
   }

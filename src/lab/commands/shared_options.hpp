@@ -1,0 +1,71 @@
+// The options that several commands share, each declared with its help and its check in one
+// place, and the one way a batch of games is run and reported.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "lab/batch/progress.hpp"
+#include "lab/batch/stopwatch.hpp"
+#include "lab/batch/workers.hpp"
+#include "lab/cli/command_words.hpp"
+#include "lab/cli/values.hpp"
+#include "lab/report/run_report.hpp"
+#include "lab/text/output.hpp"
+
+namespace codebreaker::lab {
+
+// --seed N: the seed of the draws, 0 to 4294967295.
+class SeedOption {
+ public:
+  // `help` is the line --help shows.
+  SeedOption(CommandWords& words, const std::string& help);
+
+  [[nodiscard]] bool present() const { return given_.present(); }
+  // The seed given, or `fallback` when there is none.
+  [[nodiscard]] Parsed<unsigned> value(unsigned fallback) const;
+  // The seed given, or the seed of the current second.
+  [[nodiscard]] Parsed<unsigned> valueOrNow() const;
+
+ private:
+  const Given& given_;
+};
+
+// --jobs N: how many threads a batch plays on, 1 to 256, every core by default.
+class JobsOption {
+ public:
+  explicit JobsOption(CommandWords& words);
+
+  // The number of threads given, or every core.
+  [[nodiscard]] Parsed<unsigned> threads() const;
+  // The plan for `threads`: on a C library whose rand() the lab's own draws do not match, one
+  // thread with std::rand, said in one line on standard error.
+  static RunPlan plan(unsigned threads);
+
+ private:
+  const Given& given_;
+};
+
+// --json: one JSON object instead of text.
+const bool& jsonFlag(CommandWords& words);
+
+// Plays a batch with a progress bar on standard error when it is a terminal, times it, and
+// prints its report as text or JSON. `play(progress, report)` plays the `total` games, telling
+// `progress` how many are done, and fills the report's findings.
+template <typename Play>
+int playAndReport(RunKind kind, std::int64_t origin, std::uint64_t total, bool json, Play play) {
+  RunReport report;
+  report.kind = kind;
+  report.origin = origin;
+  {
+    const std::string_view label = kind == RunKind::stats ? "stats" : "sweep";
+    ProgressBar bar(stderr, stderrIsTerminal(), label, total);
+    const Stopwatch stopwatch;
+    play(bar.callback(), report);
+    report.elapsedSeconds = stopwatch.seconds();
+  }
+  return writeOut(json ? formatJson(report) : formatText(report));
+}
+
+}  // namespace codebreaker::lab

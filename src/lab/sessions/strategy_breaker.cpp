@@ -1,0 +1,35 @@
+#include "lab/sessions/strategy_breaker.hpp"
+
+#include <utility>
+
+namespace codebreaker::lab {
+
+StrategyBreaker::StrategyBreaker(unsigned seed, solver::Strategy strategy,
+                                 std::shared_ptr<solver::StrategyTools> tools,
+                                 solver::RandomDraws& draws)
+    : seed_(seed),
+      strategy_(strategy),
+      tools_(std::move(tools)),
+      draws_(draws),
+      play_(tools_->chooser, strategy, draws) {}
+
+std::string StrategyBreaker::introduction() const {
+  if (strategy_ == solver::Strategy::random) {
+    return "the random strategy guesses it, seed " + std::to_string(seed_) + ".";
+  }
+  return "the " + std::string(solver::nameOf(strategy_)) + " strategy guesses it.";
+}
+
+Standing StrategyBreaker::replay(std::span<const solver::Scored> answers) {
+  played_ = static_cast<std::int32_t>(answers.size());
+  if (!answers.empty() && answers.back().answer.exact == codeLength) return Standing::solved;
+  // Some code fits every answer, so there is always a guess to make; the random strategy's
+  // draws come again from its seed.
+  draws_.seed(seed_);
+  play_.restart();
+  for (const solver::Scored& given : answers) play_.replayed(given);
+  guess_ = solver::codeAt(play_.guess());
+  return Standing::asking;
+}
+
+}  // namespace codebreaker::lab
