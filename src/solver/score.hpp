@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <numeric>
 
 namespace codebreaker::solver {
 
@@ -22,10 +23,10 @@ using ColourLanes = std::uint64_t;
 // The lanes of a range of colours 1 to 10 (at most 6 of them).
 template <typename Colours>
 constexpr ColourLanes colourLanes(const Colours& code) {
-  ColourLanes lanes = 0;
-  for (const auto colour : code)
-    lanes += ColourLanes{1} << (4U * static_cast<unsigned>(colour - 1));
-  return lanes;
+  return std::accumulate(
+      code.begin(), code.end(), ColourLanes{0}, [](ColourLanes lanes, auto colour) {
+        return lanes + (ColourLanes{1} << (4U * static_cast<unsigned>(colour - 1)));
+      });
 }
 
 // The pegs two codes share, in place or not: the sum over colours of the smaller count.

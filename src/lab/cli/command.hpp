@@ -18,14 +18,15 @@ class Command {
   Command(const Command&) = delete;
   Command& operator=(const Command&) = delete;
 
+  // Declares the command `name` on `lab`; --help shows `description` for it.
+  Command(CLI::App& lab, const std::string& name, const std::string& description)
+      : words_(lab, name, description) {}
+
   [[nodiscard]] CommandWords& words() { return words_; }
   // Checks the values of the command's words and runs it; returns its exit status.
   virtual int run() = 0;
 
  protected:
-  Command(CLI::App& lab, const std::string& name, const std::string& description)
-      : words_(lab, name, description) {}
-
   // Prints this command's usage error and returns exitUsage.
   [[nodiscard]] int refuse(std::string_view message) const {
     return usageError(words_.name(), message);

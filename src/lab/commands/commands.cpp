@@ -1,5 +1,6 @@
 #include "lab/commands/commands.hpp"
 
+#include <algorithm>
 #include <array>
 
 namespace codebreaker::lab {
@@ -7,8 +8,9 @@ namespace codebreaker::lab {
 std::vector<std::unique_ptr<Command>> makeCommands(CLI::App& lab) {
   constexpr std::array factories = {makeReplay, makePlay,  makeStats, makeSweep,
                                     makeSolve,  makeGuess, makeShow,  makeCompare};
-  std::vector<std::unique_ptr<Command>> commands;
-  for (const auto make : factories) commands.push_back(make(lab));
+  std::vector<std::unique_ptr<Command>> commands(factories.size());
+  std::transform(factories.begin(), factories.end(), commands.begin(),
+                 [&lab](const auto make) { return make(lab); });
   return commands;
 }
 

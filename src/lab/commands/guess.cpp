@@ -8,9 +8,11 @@ namespace codebreaker::lab {
 namespace {
 
 class Guess final : public Command {
+  SeedOption seed_{words_, "Seed of the hidden code, 0 to 4294967295 (default: now)"};
+  const bool& hints_ = words_.flag("--hints", "Count the codes that still fit after each answer");
+
  public:
-  explicit Guess(CLI::App& lab)
-      : Command(lab, "guess", "You guess the hidden code of a seed; each guess is scored") {}
+  using Command::Command;
 
   int run() override {
     const auto seed = seed_.valueOrNow();
@@ -18,14 +20,13 @@ class Guess final : public Command {
     GuessSession session(*seed.value, hints_);
     return converse(session, stdin, stdout, !stdinIsTerminal());
   }
-
- private:
-  SeedOption seed_{words_, "Seed of the hidden code, 0 to 4294967295 (default: now)"};
-  const bool& hints_ = words_.flag("--hints", "Count the codes that still fit after each answer");
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeGuess(CLI::App& lab) { return std::make_unique<Guess>(lab); }
+std::unique_ptr<Command> makeGuess(CLI::App& lab) {
+  return std::make_unique<Guess>(lab, "guess",
+                                 "You guess the hidden code of a seed; each guess is scored");
+}
 
 }  // namespace codebreaker::lab

@@ -8,9 +8,12 @@ namespace codebreaker::lab {
 namespace {
 
 class Play final : public Command {
+  const Given& code_ = words_.positional("CODE", std::string(codeAccepts),
+                                         "Four digits from 1 to 8, e.g. 7876", true);
+  SeedOption seed_{words_, "Seed of the draws, 0 to 4294967295 (default: now)"};
+
  public:
-  explicit Play(CLI::App& lab)
-      : Command(lab, "play", "Play against the hidden code CODE and print the trace") {}
+  using Command::Command;
 
   int run() override {
     const auto code = parseCode(code_.name(), code_.value());
@@ -19,15 +22,13 @@ class Play final : public Command {
     if (refused(seed)) return exitUsage;
     return playTraced(*seed.value, &*code.value);
   }
-
- private:
-  const Given& code_ = words_.positional("CODE", std::string(codeAccepts),
-                                         "Four digits from 1 to 8, e.g. 7876", true);
-  SeedOption seed_{words_, "Seed of the draws, 0 to 4294967295 (default: now)"};
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makePlay(CLI::App& lab) { return std::make_unique<Play>(lab); }
+std::unique_ptr<Command> makePlay(CLI::App& lab) {
+  return std::make_unique<Play>(lab, "play",
+                                "Play against the hidden code CODE and print the trace");
+}
 
 }  // namespace codebreaker::lab

@@ -10,24 +10,25 @@ namespace codebreaker::lab {
 namespace {
 
 class Replay final : public Command {
+  const Given& second_ =
+      words_.positional("SECOND", std::string(instantAccepts),
+                        "Unix seconds or UTC date, e.g. 2027-01-01T12:30:00", true);
+
  public:
-  explicit Replay(CLI::App& lab)
-      : Command(lab, "replay", "Print the trace codebreaker prints when started at SECOND") {}
+  using Command::Command;
 
   int run() override {
     const auto second = parseInstant(second_.name(), second_.value());
     if (refused(second)) return exitUsage;
     return playTraced(seedOf(*second.value), nullptr);
   }
-
- private:
-  const Given& second_ =
-      words_.positional("SECOND", std::string(instantAccepts),
-                        "Unix seconds or UTC date, e.g. 2027-01-01T12:30:00", true);
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeReplay(CLI::App& lab) { return std::make_unique<Replay>(lab); }
+std::unique_ptr<Command> makeReplay(CLI::App& lab) {
+  return std::make_unique<Replay>(lab, "replay",
+                                  "Print the trace codebreaker prints when started at SECOND");
+}
 
 }  // namespace codebreaker::lab

@@ -36,4 +36,15 @@ const bool& jsonFlag(CommandWords& words) {
   return words.flag("--json", "Print one JSON object instead of text");
 }
 
+EveryCodeOptions::EveryCodeOptions(CommandWords& words, const std::string& seedHelp)
+    : seed_(words, seedHelp), jobs_(words), json_(jsonFlag(words)) {}
+
+Parsed<EveryCodeOptions::Choice> EveryCodeOptions::choice() const {
+  const auto seed = seed_.value(1);
+  if (!seed.value) return {std::nullopt, seed.error};
+  const auto threads = jobs_.threads();
+  if (!threads.value) return {std::nullopt, threads.error};
+  return {Choice{*seed.value, *threads.value}, {}};
+}
+
 }  // namespace codebreaker::lab

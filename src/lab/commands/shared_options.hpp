@@ -50,6 +50,27 @@ class JobsOption {
 // --json: one JSON object instead of text.
 const bool& jsonFlag(CommandWords& words);
 
+// --seed N (default 1), --jobs N and --json: what a run over every hidden code under one seed
+// takes, as sweep and compare make it.
+class EveryCodeOptions {
+ public:
+  // `seedHelp` is the line --help shows for --seed.
+  EveryCodeOptions(CommandWords& words, const std::string& seedHelp);
+
+  struct Choice {
+    unsigned seed = 1;
+    unsigned threads = 1;
+  };
+  // The seed and the number of threads, checked in that order.
+  [[nodiscard]] Parsed<Choice> choice() const;
+  [[nodiscard]] bool json() const { return json_; }
+
+ private:
+  SeedOption seed_;
+  JobsOption jobs_;
+  const bool& json_;
+};
+
 // Plays a batch with a progress bar on standard error when it is a terminal, times it, and
 // prints its report as text or JSON. `play(progress, report)` plays the `total` games, telling
 // `progress` how many are done, and fills the report's findings.

@@ -18,9 +18,20 @@ namespace codebreaker::lab {
 namespace {
 
 class Show final : public Command {
+  const Given& second_ =
+      words_.positional("SECOND", std::string(instantAccepts),
+                        "Show the game codebreaker plays when started at SECOND", false);
+  const Given& code_ = words_.option("--code", "CODE", std::string(codeAccepts),
+                                     "Instead, the engine against CODE (four digits 1 to 8)");
+  SeedOption seed_{words_, "With --code: seed of the draws (default: now)"};
+  const Given& color_ =
+      words_.option("--color", "WHEN", "auto, always or never",
+                    "Colour pegs: auto (a terminal, no NO_COLOR), always or never");
+  const Given& html_ = words_.option("--html", "FILE", "a file name, or - for standard output",
+                                     "Also write the game as a web page; - prints only it");
+
  public:
-  explicit Show(CLI::App& lab)
-      : Command(lab, "show", "Show a game move by move: why each colour was struck") {}
+  using Command::Command;
 
   int run() override {
     const auto colour = colourWanted();
@@ -72,22 +83,13 @@ class Show final : public Command {
     if (!seed.value) return {std::nullopt, seed.error};
     return {showCode(*code.value, *seed.value), {}};
   }
-
-  const Given& second_ =
-      words_.positional("SECOND", std::string(instantAccepts),
-                        "Show the game codebreaker plays when started at SECOND", false);
-  const Given& code_ = words_.option("--code", "CODE", std::string(codeAccepts),
-                                     "Instead, the engine against CODE (four digits 1 to 8)");
-  SeedOption seed_{words_, "With --code: seed of the draws (default: now)"};
-  const Given& color_ =
-      words_.option("--color", "WHEN", "auto, always or never",
-                    "Colour pegs: auto (a terminal, no NO_COLOR), always or never");
-  const Given& html_ = words_.option("--html", "FILE", "a file name, or - for standard output",
-                                     "Also write the game as a web page; - prints only it");
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeShow(CLI::App& lab) { return std::make_unique<Show>(lab); }
+std::unique_ptr<Command> makeShow(CLI::App& lab) {
+  return std::make_unique<Show>(lab, "show",
+                                "Show a game move by move: why each colour was struck");
+}
 
 }  // namespace codebreaker::lab

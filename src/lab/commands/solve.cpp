@@ -17,9 +17,14 @@ namespace {
 constexpr std::string_view strategyAccepts = "engine, worst, size, parts or random";
 
 class Solve final : public Command {
+  SeedOption seed_{words_, "Seed of the draws, 0 to 4294967295 (default: now)"};
+  const Given& strategy_ =
+      words_.option("--strategy", "NAME", std::string(strategyAccepts),
+                    "Who guesses: engine (default), worst, size, parts, random");
+  OwnDraws draws_;
+
  public:
-  explicit Solve(CLI::App& lab)
-      : Command(lab, "solve", "The engine guesses your code as play CODE would; you score") {}
+  using Command::Command;
 
   int run() override {
     const auto seed = seed_.valueOrNow();
@@ -37,17 +42,13 @@ class Solve final : public Command {
     const auto session = std::make_unique<SolveSession>(std::move(breaker));
     return converse(*session, stdin, stdout, !stdinIsTerminal());
   }
-
- private:
-  SeedOption seed_{words_, "Seed of the draws, 0 to 4294967295 (default: now)"};
-  const Given& strategy_ =
-      words_.option("--strategy", "NAME", std::string(strategyAccepts),
-                    "Who guesses: engine (default), worst, size, parts, random");
-  OwnDraws draws_;
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeSolve(CLI::App& lab) { return std::make_unique<Solve>(lab); }
+std::unique_ptr<Command> makeSolve(CLI::App& lab) {
+  return std::make_unique<Solve>(lab, "solve",
+                                 "The engine guesses your code as play CODE would; you score");
+}
 
 }  // namespace codebreaker::lab

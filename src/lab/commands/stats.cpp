@@ -16,9 +16,17 @@ struct Seconds {
 };
 
 class Stats final : public Command {
+  const Given& games_ = words_.option("--games", "N", wholeNumberAccepts(1),
+                                      "Number of games, at least 1 (default 10000)");
+  const Given& from_ = words_.option("--from", "WHEN", std::string(instantAccepts),
+                                     "First second: Unix seconds or UTC date (default now)");
+  const Given& to_ = words_.option("--to", "WHEN", std::string(instantAccepts),
+                                   "End, not played: Unix seconds or UTC date");
+  JobsOption jobs_{words_};
+  const bool& json_ = jsonFlag(words_);
+
  public:
-  explicit Stats(CLI::App& lab)
-      : Command(lab, "stats", "Report the guess counts of the games of consecutive seconds") {}
+  using Command::Command;
 
   int run() override {
     const auto threads = jobs_.threads();
@@ -64,19 +72,13 @@ class Stats final : public Command {
     }
     return {seconds, {}};
   }
-
-  const Given& games_ = words_.option("--games", "N", wholeNumberAccepts(1),
-                                      "Number of games, at least 1 (default 10000)");
-  const Given& from_ = words_.option("--from", "WHEN", std::string(instantAccepts),
-                                     "First second: Unix seconds or UTC date (default now)");
-  const Given& to_ = words_.option("--to", "WHEN", std::string(instantAccepts),
-                                   "End, not played: Unix seconds or UTC date");
-  JobsOption jobs_{words_};
-  const bool& json_ = jsonFlag(words_);
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeStats(CLI::App& lab) { return std::make_unique<Stats>(lab); }
+std::unique_ptr<Command> makeStats(CLI::App& lab) {
+  return std::make_unique<Stats>(lab, "stats",
+                                 "Report the guess counts of the games of consecutive seconds");
+}
 
 }  // namespace codebreaker::lab

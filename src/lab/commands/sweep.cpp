@@ -11,32 +11,30 @@ namespace {
 constexpr std::size_t hardestShown = 10;
 
 class Sweep final : public Command {
+  EveryCodeOptions options_{words_, "Seed set before each game, 0 to 4294967295 (default 1)"};
+
  public:
-  explicit Sweep(CLI::App& lab)
-      : Command(lab, "sweep", "Play all 4096 hidden codes under one seed, report the hardest") {}
+  using Command::Command;
 
   int run() override {
-    const auto seed = seed_.value(1);
-    if (refused(seed)) return exitUsage;
-    const auto threads = jobs_.threads();
-    if (refused(threads)) return exitUsage;
-    const RunPlan plan = JobsOption::plan(*threads.value);
-    return playAndReport(RunKind::sweep, *seed.value, solver::codeCount, json_,
+    const auto choice = options_.choice();
+    if (refused(choice)) return exitUsage;
+    const unsigned seed = choice.value->seed;
+    const RunPlan plan = JobsOption::plan(choice.value->threads);
+    return playAndReport(RunKind::sweep, seed, solver::codeCount, options_.json(),
                          [&](const ProgressFn& progress, RunReport& findings) {
-                           const SweepResult sweep = runSweep(*seed.value, plan, progress);
+                           const SweepResult sweep = runSweep(seed, plan, progress);
                            findings.histogram = sweep.histogram;
                            findings.hardest = hardest(sweep.games, hardestShown);
                          });
   }
-
- private:
-  SeedOption seed_{words_, "Seed set before each game, 0 to 4294967295 (default 1)"};
-  JobsOption jobs_{words_};
-  const bool& json_ = jsonFlag(words_);
 };
 
 }  // namespace
 
-std::unique_ptr<Command> makeSweep(CLI::App& lab) { return std::make_unique<Sweep>(lab); }
+std::unique_ptr<Command> makeSweep(CLI::App& lab) {
+  return std::make_unique<Sweep>(lab, "sweep",
+                                 "Play all 4096 hidden codes under one seed, report the hardest");
+}
 
 }  // namespace codebreaker::lab

@@ -15,7 +15,7 @@ std::string pegsText(const Code& code, bool colour) {
   std::string text;
   for (const std::int32_t peg : code) {
     if (!text.empty()) text += ' ';
-    const char digit = static_cast<char>('0' + peg);
+    const char digit = colourDigit(peg);
     const PegColour& paint = pegColour(peg);
     text += "\x1b[1;38;5;" + std::to_string(paint.lightDigit ? 231 : 16) + ";48;5;" +
             std::to_string(paint.terminal) + "m " + digit + " \x1b[0m";

@@ -1,15 +1,11 @@
 #include "lab/text/code_text.hpp"
 
 namespace codebreaker::lab {
-namespace {
-
-char digit(std::int32_t colour) { return static_cast<char>('0' + colour); }
-
-}  // namespace
+char colourDigit(std::int32_t colour) { return static_cast<char>('0' + colour); }
 
 std::string compactCode(const Code& code) {
   std::string text;
-  for (const std::int32_t colour : code) text += digit(colour);
+  for (const std::int32_t colour : code) text += colourDigit(colour);
   return text;
 }
 
@@ -17,7 +13,7 @@ std::string spacedCode(const Code& code) {
   std::string text;
   for (const std::int32_t colour : code) {
     if (!text.empty()) text += ' ';
-    text += digit(colour);
+    text += colourDigit(colour);
   }
   return text;
 }
@@ -25,7 +21,7 @@ std::string spacedCode(const Code& code) {
 std::string possibleColours(const ColourGrid& grid, std::size_t position) {
   std::string colours;
   for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
-    if (grid[row(colour)][position] != 0) colours += digit(colour);
+    if (grid[row(colour)][position] != 0) colours += colourDigit(colour);
   }
   return colours;
 }

@@ -9,6 +9,9 @@
 
 namespace codebreaker::lab {
 
+// The digit a colour is typed and shown as.
+char colourDigit(std::int32_t colour);
+
 // "7876".
 std::string compactCode(const Code& code);
 
