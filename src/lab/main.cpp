@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lab/cli/command.hpp"
@@ -93,6 +94,10 @@ int runLab(int argc, char** argv) {
   const std::string missingCommand = "missing command (" + joined(names) + "); see --help";
   if (argc < 2) return usageError("", missingCommand);
   if (const auto problem = firstWordProblem(argv[1], names)) return usageError("", *problem);
+  // --version takes nothing after it, as every command refuses a word it has no use for.
+  if (std::string_view(argv[1]) == "--version" && argc > 2) {
+    return usageError("", "unexpected argument " + quote(argv[2]));
+  }
   if (const auto status = splitWords(app, argc, argv, commands)) return *status;
 
   Command* command = selected(commands);

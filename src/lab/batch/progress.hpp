@@ -18,13 +18,16 @@ class ProgressBar {
  public:
   // Seconds on a monotonic clock; tests pass their own.
   using Clock = std::function<double()>;
+  // The columns of the terminal the bar is drawn on; tests pass their own.
+  using Width = std::function<std::size_t()>;
 
   // Draws on `out` only when `enabled` (the caller decides, e.g. from isatty): a bar in a file
   // or a pipe would only be noise there. While a bar is shown, SIGINT and SIGTERM clear its
   // line before the process exits with 130 or 143, so an interrupted run leaves a clean
-  // terminal. One bar at a time.
+  // terminal. One bar at a time. Each redraw fits the terminal's width as it is then (by
+  // default read from `out`), dropping the parts that do not fit, so that the bar never wraps.
   ProgressBar(std::FILE* out, bool enabled, std::string_view label, std::uint64_t total,
-              Clock clock = {});
+              Clock clock = {}, Width width = {});
   ProgressBar(const ProgressBar&) = delete;
   ProgressBar& operator=(const ProgressBar&) = delete;
   ~ProgressBar();
@@ -49,6 +52,7 @@ class ProgressBar {
  private:
   void check(std::uint64_t done);
   void draw(std::uint64_t done, double now);
+  [[nodiscard]] std::string line(std::uint64_t done, double now, std::size_t columns) const;
 
   std::FILE* out_;
   bool enabled_;
@@ -56,6 +60,7 @@ class ProgressBar {
   std::string label_;
   std::uint64_t total_;
   Clock clock_;
+  Width width_;
   double start_ = 0.0;
   double lastDraw_ = 0.0;
   double lastCheck_ = 0.0;

@@ -59,7 +59,7 @@ const Given& CommandWords::option(const std::string& name, const std::string& ty
 
 const bool& CommandWords::flag(const std::string& name, const std::string& help) {
   bool& value = flags_.emplace_back(false);
-  app_->add_flag(name, value, help);
+  flagOptions_.push_back(app_->add_flag(name, value, help));
   known_.push_back(name);
   return value;
 }
@@ -90,6 +90,13 @@ std::optional<std::string> CommandWords::problem() const {
   // Words after "--" that no positional takes end up with the lab itself.
   const std::vector<std::string> afterOptions = app_->get_parent()->remaining();
   if (!unexpected && !afterOptions.empty()) unexpected = afterOptions.front();
+  // A word given twice is refused, a flag as much as an option: the second one would be
+  // silently ignored, or would silently win.
+  for (const CLI::Option* flag : flagOptions_) {
+    if (flag->count() > 1) {
+      return flag->get_name() + ": given " + std::to_string(flag->count()) + " times; give it once";
+    }
+  }
   for (const Given& given : options_) {
     if (given.occurrences() > 1) {
       return given.name() + ": given " + std::to_string(given.occurrences()) +

@@ -74,8 +74,8 @@ class CommandWords {
   [[nodiscard]] bool selected() const { return app_->parsed(); }
 
   // The first thing wrong with the words as parsed, without program or command name: an
-  // unknown option, a repeated option, an option without its value, a missing or an extra
-  // positional argument. Values themselves are the command's to check.
+  // unknown option, an option or a flag given twice, an option without its value, a missing or
+  // an extra positional argument. Values themselves are the command's to check.
   [[nodiscard]] std::optional<std::string> problem() const;
 
  private:
@@ -87,6 +87,7 @@ class CommandWords {
   std::deque<Given> options_;
   std::deque<Given> positionals_;
   std::deque<bool> flags_;
+  std::vector<const CLI::Option*> flagOptions_;
   std::vector<std::string> known_;  // option names in the order declared
 };
 

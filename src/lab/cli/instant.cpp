@@ -115,17 +115,24 @@ Parsed<std::int64_t> parseInstant(std::string_view name, std::string_view text) 
 }
 
 std::string instantText(std::int64_t second) {
-  using namespace std::chrono;
-  const sys_seconds instant{seconds{second}};
-  const sys_days date = floor<days>(instant);
-  const year_month_day ymd{date};
-  const hh_mm_ss<seconds> time{instant - date};
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02lld:%02lld:%02lld",
-                static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
-                static_cast<unsigned>(ymd.day()), static_cast<long long>(time.hours().count()),
-                static_cast<long long>(time.minutes().count()),
-                static_cast<long long>(time.seconds().count()));
+  // The civil date of a day number, in 64-bit arithmetic so that every second of int64 has
+  // its date, years past 9999 included (eras of 400 years, March-based years).
+  const std::int64_t days = second / 86400 - (second % 86400 < 0 ? 1 : 0);
+  const std::int64_t ofDay = second - days * 86400;
+  const std::int64_t shifted = days + 719468;  // from 0000-03-01
+  const std::int64_t era = (shifted >= 0 ? shifted : shifted - 146096) / 146097;
+  const std::int64_t ofEra = shifted - era * 146097;
+  const std::int64_t yearOfEra = (ofEra - ofEra / 1460 + ofEra / 36524 - ofEra / 146096) / 365;
+  const std::int64_t dayOfYear = ofEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+  const std::int64_t day = dayOfYear - (153 * monthFromMarch + 2) / 5 + 1;
+  const std::int64_t month = monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9;
+  const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+  char text[128];
+  std::snprintf(text, sizeof text, "%04lld-%02lld-%02lldT%02lld:%02lld:%02lld",
+                static_cast<long long>(year), static_cast<long long>(month),
+                static_cast<long long>(day), static_cast<long long>(ofDay / 3600),
+                static_cast<long long>(ofDay / 60 % 60), static_cast<long long>(ofDay % 60));
   return text;
 }
 

@@ -20,7 +20,8 @@ inline constexpr std::string_view instantAccepts =
 // second past 2^32 - 1 stands for the seed it wraps to, exactly as the game's clock would.
 Parsed<std::int64_t> parseInstant(std::string_view name, std::string_view text);
 
-// "2027-01-01T12:30:00" for a second of 0 or more: the form parseInstant reads back.
+// "2027-01-01T12:30:00" for a second of 0 or more: the form parseInstant reads back, up to
+// the year 9999; past it the year has more digits ("31690-...").
 std::string instantText(std::int64_t second);
 
 // The current second of the clock, as the game reads it.

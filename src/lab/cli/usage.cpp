@@ -52,6 +52,18 @@ std::string joined(const std::vector<std::string>& words) {
 
 std::optional<std::string> closestWord(std::string_view word,
                                        const std::vector<std::string>& known) {
+  // A short option stands for the one long option of its letter, if there is one: -v for
+  // --version, however close -h is.
+  if (word.size() == 2 && word[0] == '-' && word[1] != '-') {
+    const std::string longForm = std::string("--") + word[1];
+    const auto matches = std::count_if(known.begin(), known.end(), [&](const std::string& name) {
+      return name.starts_with(longForm);
+    });
+    if (matches == 1) {
+      return *std::find_if(known.begin(), known.end(),
+                           [&](const std::string& name) { return name.starts_with(longForm); });
+    }
+  }
   std::optional<std::string> best;
   std::size_t bestDistance = 3;  // more edits than this is another word, not a slip
   for (const std::string& candidate : known) {

@@ -18,7 +18,8 @@ int usageError(std::string_view command, std::string_view message);
 // "a, b, c".
 std::string joined(const std::vector<std::string>& words);
 
-// The closest of `known` to `word` when it is a likely misspelling of it (a few edits away).
+// The closest of `known` to `word` when it is a likely misspelling of it (a few edits away), or
+// for a short option such as -v, the one long option of its letter.
 std::optional<std::string> closestWord(std::string_view word,
                                        const std::vector<std::string>& known);
 

@@ -34,8 +34,8 @@ std::optional<double> gamesPerSecond(const RunReport& report) {
 void appendHeading(std::string& out, const RunReport& report) {
   const std::uint64_t games = report.histogram.games();
   if (report.kind == RunKind::stats) {
-    appendFormat(out, "stats: %" PRIu64 " games, seconds %" PRId64 " to %" PRId64 "\n", games,
-                 report.origin,
+    appendFormat(out, "stats: %" PRIu64 " %s, seconds %" PRId64 " to %" PRId64 "\n", games,
+                 games == 1 ? "game" : "games", report.origin,
                  report.origin + static_cast<std::int64_t>(games == 0 ? 0 : games - 1));
   } else {
     appendFormat(out, "sweep: %" PRIu64 " codes, seed %" PRId64 "\n", games, report.origin);

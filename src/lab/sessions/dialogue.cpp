@@ -4,56 +4,98 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
+#include <csignal>
+#include <string>
 
 #include "lab/text/output.hpp"
+#include "lab/text/quote.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
-// Longer lines are cut here (the rest is read and dropped): no answer is anywhere near it, and
-// a fixed buffer means that reading an answer allocates nothing.
-constexpr std::size_t longestLine = 1024;
-
 struct Line {
-  std::array<char, longestLine + 1> text{};
+  std::array<char, longestLine> text{};
   std::size_t length = 0;
+  bool tooLong = false;  // more than longestLine characters came; the rest were dropped
 
   [[nodiscard]] std::string_view view() const { return {text.data(), length}; }
 };
 
-// Reads one line without its newline; false at the end of input with nothing read.
-bool readLine(std::FILE* in, Line& line) {
-  if (std::fgets(line.text.data(), static_cast<int>(line.text.size()), in) == nullptr) {
-    return false;
-  }
-  line.length = std::strlen(line.text.data());
-  if (line.length > 0 && line.text[line.length - 1] == '\n') {
-    --line.length;
-  } else {
-    int c = 0;
-    while ((c = std::fgetc(in)) != EOF && c != '\n') {
+enum class Read { line, ended, failed };
+
+// Reads one line without its newline (and a carriage return before it), byte by byte, so that
+// a NUL byte is read as the character it is. A line that ends the input without a newline
+// counts as a line.
+Read readLine(std::FILE* in, Line& line) {
+  line.length = 0;
+  line.tooLong = false;
+  int c = 0;
+  while ((c = std::getc(in)) != EOF && c != '\n') {
+    if (line.length < line.text.size()) {
+      line.text[line.length++] = static_cast<char>(c);
+    } else {
+      line.tooLong = true;
     }
   }
-  if (line.length > 0 && line.text[line.length - 1] == '\r') --line.length;
-  return true;
-}
-
-// The echo shows what was read, with control characters as '?', so that piped bytes cannot
-// drive the terminal the transcript is shown on.
-void echoLine(std::string_view line, std::FILE* out) {
-  for (const char c : line) {
-    const auto byte = static_cast<unsigned char>(c);
-    std::fputc(byte < 0x20 || byte == 0x7f ? '?' : c, out);
-  }
-  std::fputc('\n', out);
+  if (c == EOF && std::ferror(in) != 0) return Read::failed;
+  if (c == EOF && line.length == 0) return Read::ended;
+  if (!line.tooLong && line.length > 0 && line.text[line.length - 1] == '\r') --line.length;
+  return Read::line;
 }
 
 bool failed(std::FILE* out) { return std::fflush(out) != 0 || std::ferror(out) != 0; }
 
+// The only state the signal handler reads: the descriptor of the session's output, -1 when
+// no session waits for a line.
+volatile std::sig_atomic_t waitingOn = -1;
+
+extern "C" void endLineAndExit(int signal) {
+  const int descriptor = waitingOn;
+  if (descriptor >= 0) {
+    [[maybe_unused]] const auto written = write(descriptor, "\n", 1);
+  }
+  _exit(128 + signal);
+}
+
+// While it lives, an interrupt or a termination request ends the line of `out` (where a prompt
+// waits) before the process exits, so that the shell's prompt starts on a line of its own.
+class LineEndingOnSignals {
+ public:
+  explicit LineEndingOnSignals(std::FILE* out) : descriptor_(fileno(out)) {
+    if (descriptor_ < 0) return;  // a stream in memory: nothing to end
+    struct sigaction action {};
+    action.sa_handler = endLineAndExit;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &savedInterrupt_);
+    sigaction(SIGTERM, &action, &savedTerminate_);
+    waitingOn = descriptor_;
+  }
+  LineEndingOnSignals(const LineEndingOnSignals&) = delete;
+  LineEndingOnSignals& operator=(const LineEndingOnSignals&) = delete;
+  ~LineEndingOnSignals() {
+    if (descriptor_ < 0) return;
+    waitingOn = -1;
+    sigaction(SIGINT, &savedInterrupt_, nullptr);
+    sigaction(SIGTERM, &savedTerminate_, nullptr);
+  }
+
+ private:
+  int descriptor_;
+  struct sigaction savedInterrupt_ {};
+  struct sigaction savedTerminate_ {};
+};
+
+// A line too long to read: refused whole, with what came of it shown cut short.
+void refuseLongLine(const Line& line, std::FILE* out, bool echo) {
+  if (echo) sayLine(out, escaped(line.view()) + "...");
+  sayLine(out, "that line is longer than " + std::to_string(longestLine) +
+                   " characters; nothing of it was read");
+}
+
 }  // namespace
 
 int converse(Dialogue& dialogue, std::FILE* in, std::FILE* out, bool echo) {
+  const LineEndingOnSignals lineEnding(out);
   errno = 0;
   dialogue.open(out);
   Line line;
@@ -61,13 +103,20 @@ int converse(Dialogue& dialogue, std::FILE* in, std::FILE* out, bool echo) {
     const std::string_view prompt = dialogue.prompt();
     std::fwrite(prompt.data(), 1, prompt.size(), out);
     if (failed(out)) return outputError(errno);
-    if (!readLine(in, line)) {
+    const Read read = readLine(in, line);
+    if (read != Read::line) {
       // The prompt is left open on its line; the closing line starts a new one.
+      const int readErrno = errno;
       std::fputc('\n', out);
+      if (read == Read::failed) return failed(out) ? outputError(errno) : inputError(readErrno);
       dialogue.inputEnded(out);
       return failed(out) ? outputError(errno) : exitStopped;
     }
-    if (echo) echoLine(line.view(), out);
+    if (line.tooLong) {
+      refuseLongLine(line, out, echo);
+      continue;
+    }
+    if (echo) sayLine(out, escaped(line.view()));
     const Turn turn = dialogue.reply(line.view(), out);
     if (failed(out)) return outputError(errno);
     if (turn == Turn::finished) return 0;

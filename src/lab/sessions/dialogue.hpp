@@ -4,6 +4,7 @@
 // so that the transcript reads like the session on a screen.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string_view>
 
@@ -26,9 +27,14 @@ class Dialogue {
   virtual void inputEnded(std::FILE* out) = 0;
 };
 
+// The longest line a person may type; a longer one is refused whole, never read in part.
+inline constexpr std::size_t longestLine = 1024;
+
 // Runs `dialogue` on `in` and `out` until it finishes (exit status 0), stops or input ends
-// (exitStopped), or `out` cannot be written (outputError's status). `echo` repeats each line
-// read after its prompt; pass it when `in` is not a terminal.
+// (exitStopped), or `in` cannot be read or `out` cannot be written (one line on standard
+// error, exit status 1). `echo` repeats each line read after its prompt, escaped as messages
+// quote what was typed; pass it when `in` is not a terminal. While it waits, an interrupt or a
+// termination request ends the prompt's line and exits with 130 or 143.
 int converse(Dialogue& dialogue, std::FILE* in, std::FILE* out, bool echo);
 
 // True when standard input is a terminal, which echoes what is typed by itself.

@@ -51,11 +51,11 @@ Tokens<limit> tokens(std::string_view line) {
   return result;
 }
 
-// A whole number with an optional minus sign; values past the range of int32 are clamped,
+// A whole number with an optional sign, + or -; values past the range of int32 are clamped,
 // which is still too many pegs.
 std::optional<std::int64_t> integer(std::string_view word) {
   const bool negative = word.starts_with('-');
-  const std::string_view digits = negative ? word.substr(1) : word;
+  const std::string_view digits = negative || word.starts_with('+') ? word.substr(1) : word;
   if (digits.empty() || !std::all_of(digits.begin(), digits.end(), digit)) return std::nullopt;
   const std::int64_t value =
       std::accumulate(digits.begin(), digits.end(), std::int64_t{0}, [](std::int64_t sum, char c) {
@@ -70,43 +70,47 @@ Parsed<T> refuse(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
-using Hits = std::array<std::int64_t, 2>;  // exact, colour-only, as typed
+// Exact, then colour-only hits: their values, and the words they were typed as, for messages.
+struct Hits {
+  std::array<std::int64_t, 2> values{};
+  std::array<std::string_view, 2> typed{};
+};
 
 // One word that is a score: two digits together, such as "12".
 Parsed<Hits> hitsInOneWord(std::string_view word) {
   if (word.size() == 2 && digit(word[0]) && digit(word[1])) {
-    return {Hits{word[0] - '0', word[1] - '0'}, {}};
+    return {Hits{{word[0] - '0', word[1] - '0'}, {word.substr(0, 1), word.substr(1, 1)}}, {}};
   }
   const auto number = integer(word);
   if (!number) return refuse<Hits>(quote(word) + " is not a score: " + std::string(scoreHint));
   if (*number < 0) return refuse<Hits>("hits cannot be negative: " + std::string(scoreHint));
-  if (word.size() == 1) return refuse<Hits>("one number is not a score: " + std::string(scoreHint));
+  const bool oneDigit = word.size() == (digit(word.front()) ? 1U : 2U);
+  if (oneDigit) return refuse<Hits>("one number is not a score: " + std::string(scoreHint));
   return refuse<Hits>(quote(word) + " holds more than two numbers: " + std::string(scoreHint));
 }
 
 // Two words that are a score: two numbers, such as "1 2".
 Parsed<Hits> hitsInTwoWords(std::string_view first, std::string_view second) {
-  Hits hits{};
-  const std::array<std::string_view, 2> words = {first, second};
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const auto number = integer(words[i]);
+  Hits hits{{}, {first, second}};
+  for (std::size_t i = 0; i < hits.typed.size(); ++i) {
+    const auto number = integer(hits.typed[i]);
     if (!number) {
-      return refuse<Hits>(quote(words[i]) + " is not a number: " + std::string(scoreHint));
+      return refuse<Hits>(quote(hits.typed[i]) + " is not a number: " + std::string(scoreHint));
     }
-    hits[i] = *number;
+    hits.values[i] = *number;
   }
   return {hits, {}};
 }
 
 // The hits as an answer a code can give.
 Parsed<solver::Answer> answerOfHits(const Hits& hits) {
-  const auto [exact, colourOnly] = hits;
+  const auto [exact, colourOnly] = hits.values;
   using Answer = solver::Answer;
   if (exact < 0 || colourOnly < 0) {
     return refuse<Answer>("hits cannot be negative: " + std::string(scoreHint));
   }
   if (exact + colourOnly > codeLength) {
-    return refuse<Answer>(std::to_string(exact) + " exact and " + std::to_string(colourOnly) +
+    return refuse<Answer>(escaped(hits.typed[0]) + " exact and " + escaped(hits.typed[1]) +
                           " colour-only make more than the 4 pegs of a code");
   }
   if (exact == codeLength - 1 && colourOnly == 1) {

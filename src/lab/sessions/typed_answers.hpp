@@ -17,9 +17,9 @@ enum class Word { none, undo, help, quit };
 Word wordOf(std::string_view line);
 
 // A score as a person gives it: exact hits, then colour-only hits, as two numbers separated by
-// blanks or a comma ("1 2", "1,2") or as two digits ("12"). Refused: anything else, negative
-// hits, more than four pegs in all, and three exact with one colour-only (the fourth peg would
-// be an exact hit too).
+// blanks or a comma ("1 2", "1,2", "+1 +2") or as two digits ("12"). Refused: anything else,
+// negative hits, more than four pegs in all, and three exact with one colour-only (the fourth
+// peg would be an exact hit too). Messages show the numbers as they were typed.
 Parsed<solver::Answer> parseAnswer(std::string_view line);
 
 // A guess as a person types it: four colours from 1 to 8, together ("1234") or apart

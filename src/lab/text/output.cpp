@@ -12,6 +12,12 @@ int outputError(int errorNumber) {
   return exitOutputFailure;
 }
 
+int inputError(int errorNumber) {
+  std::fprintf(stderr, "%s: cannot read standard input: %s\n", programName,
+               std::strerror(errorNumber != 0 ? errorNumber : EIO));
+  return exitOutputFailure;
+}
+
 int writeOut(const std::string& text) {
   errno = 0;
   const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();

@@ -1,5 +1,6 @@
 // Where the lab's results go: standard output, checked, so that a failed write is reported as
-// one line and exit status 1 instead of a half-written result that looks like success.
+// one line and exit status 1 instead of a half-written result that looks like success; and
+// the same for standard input that cannot be read.
 #pragma once
 
 #include <string>
@@ -12,6 +13,10 @@ inline constexpr int exitOutputFailure = 1;
 // Prints "codebreaker-lab: cannot write to standard output: REASON" and returns
 // exitOutputFailure. An errorNumber of 0 is reported as EIO.
 int outputError(int errorNumber);
+
+// Prints "codebreaker-lab: cannot read standard input: REASON" and returns exitOutputFailure,
+// as for a failed write: input that cannot be read is a failure, not the end of the input.
+int inputError(int errorNumber);
 
 // Writes `text` to standard output and flushes it; returns 0, or outputError's status.
 int writeOut(const std::string& text);

@@ -89,5 +89,58 @@ TEST(ProgressBar, ShowsTheRateAndTheTimeLeft) {
   EXPECT_NE(last.find("  250k/s  24 s left\x1b[K"), std::string::npos) << last;
 }
 
+// Each redraw fits the terminal's width as it is at that moment, giving up the time left, the
+// rate, the counts and then bar cells, and never reaches the last column, so it never wraps.
+TEST(ProgressBar, FitsTheTerminalsWidthAndFollowsAResize) {
+  const struct {
+    std::size_t columns;
+    std::string shown;
+  } cases[] = {
+      {80, "stats [#########...............]  39% 3900000/10000000  250k/s  24 s left"},
+      {64, "stats [#####.........]  39% 3900000/10000000  250k/s  24 s left"},
+      {59, "stats [#######.............]  39% 3900000/10000000  250k/s"},
+      {40, "stats [#########...............]  39%"},
+      {30, "stats [######..........]  39%"},
+      {17, "stats [#..]  39%"},
+      {12, "stats  39%"},
+      {5, "stat"},
+  };
+  for (const auto& c : cases) {
+    Capture capture;
+    std::uint64_t done = 0;
+    {
+      ProgressBar bar(
+          capture.file(), true, "stats", 10000000,
+          [&] { return static_cast<double>(done) / 250000.0; }, [&] { return c.columns; });
+      // 0.4 s apart on its clock, every update is drawn.
+      for (done = 100000; done <= 3900000; done += 100000) bar.update(done);
+    }
+    const auto lines = redraws(capture.text());
+    ASSERT_GE(lines.size(), 3U);
+    EXPECT_EQ(lines[lines.size() - 2], c.shown + "\x1b[K") << c.columns;
+    for (const std::string& line : lines) {
+      EXPECT_LT(line.size() - std::string("\x1b[K").size(), c.columns) << line;
+    }
+  }
+
+  // The terminal narrows from 80 to 40 columns halfway: the redraws after it fit 40.
+  Capture capture;
+  std::uint64_t done = 0;
+  std::size_t columns = 80;
+  {
+    ProgressBar bar(
+        capture.file(), true, "stats", 1000000, [&] { return static_cast<double>(done) / 1e5; },
+        [&] { return columns; });
+    for (done = 1; done <= 1000000; ++done) {
+      if (done == 500000) columns = 40;
+      bar.update(done);
+    }
+  }
+  const auto lines = redraws(capture.text());
+  ASSERT_GE(lines.size(), 4U);
+  EXPECT_GT(lines.front().size(), 44U) << lines.front();
+  EXPECT_LT(lines[lines.size() - 2].size(), 44U) << lines[lines.size() - 2];
+}
+
 }  // namespace
 }  // namespace codebreaker::lab

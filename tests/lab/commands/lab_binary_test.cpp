@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,9 @@ std::string readAll(std::FILE* file) {
   return text;
 }
 
+// Given as a child's standard input: none at all, the descriptor closed.
+constexpr const char* closedInput = "(closed)";
+
 // A child process with its output in files, or stdout to `stdoutPath` / stderr to
 // `stderrPath` when given.
 class Child {
@@ -58,7 +62,11 @@ class Child {
     if (stderrPath != nullptr) {
       posix_spawn_file_actions_addopen(&actions, 2, stderrPath, O_RDWR | O_NOCTTY, 0);
     }
-    if (stdinPath != nullptr) posix_spawn_file_actions_addopen(&actions, 0, stdinPath, O_RDONLY, 0);
+    if (stdinPath != nullptr && std::string_view(stdinPath) == closedInput) {
+      posix_spawn_file_actions_addclose(&actions, 0);
+    } else if (stdinPath != nullptr) {
+      posix_spawn_file_actions_addopen(&actions, 0, stdinPath, O_RDONLY, 0);
+    }
     Args words = {binary};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -113,6 +121,11 @@ class Terminal {
 
   [[nodiscard]] bool ready() const { return held_ >= 0; }
   [[nodiscard]] const char* side() const { return side_.c_str(); }
+  // Gives the terminal `columns` columns, as a resized window would.
+  void resize(unsigned short columns) {
+    const winsize size{24, columns, 0, 0};
+    ioctl(master_, TIOCSWINSZ, &size);
+  }
 
   // Everything drawn so far; with `awaited`, keeps reading until it shows (at most 20 s).
   std::string screen(std::string_view awaited = {}) {
@@ -165,6 +178,13 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
        "unknown command \"frob\" (commands: " + commands + "; options: --help, --version)"},
       {{"stast"}, "unknown command \"stast\" (did you mean stats?)"},
       {{"--versoin"}, "unknown option \"--versoin\" (did you mean --version?)"},
+      {{"-v"}, "unknown option \"-v\" (did you mean --version?)"},
+      {{"--version", "extra"}, "unexpected argument \"extra\""},
+      {{"stats", "-g", "5"}, "stats: unknown option \"-g\" (did you mean --games?)"},
+      {{"stats", "--json", "--json"}, "stats: --json: given 2 times; give it once"},
+      {{"guess", "--hints", "--hints"}, "guess: --hints: given 2 times; give it once"},
+      {{"stats", "--from", "1000000000000", "--to", "5"},
+       "stats: --to 5 is not after --from 33658-09-27T01:46:40: no second to play"},
       {{"replay"}, "replay: SECOND: missing; " + instant},
       {{"replay", "-1"}, "replay: SECOND: " + instant + ", got \"-1\""},
       {{"replay", "2027-1-1"}, "replay: SECOND: " + instant + ", got \"2027-1-1\""},
@@ -421,10 +441,12 @@ TEST(LabCli, ShowWritesItsPageWholeOrNotAtAll) {
   const struct {
     std::string path;
     std::string reason;
-  } failures[] = {{scratch.file("missing/game.html"), "No such file or directory"},
-                  {scratch.file(""), "Is a directory"},
-                  {scratch.file("game.html/x"), "Not a directory"},
-                  {"/dev/full", "No space left on device"}};
+  } failures[] = {
+      {scratch.file("missing/game.html"),
+       "creating a temporary file beside it: No such file or directory"},
+      {scratch.file(""), "Is a directory"},
+      {scratch.file("game.html/x"), "creating a temporary file beside it: Not a directory"},
+      {"/dev/full", "writing it: No space left on device"}};
   for (const auto& failure : failures) {
     const Result failed = lab({"show", "--code", "7876", "--seed", "7", "--html", failure.path});
     EXPECT_EQ(failed.status, 1) << failure.path;
@@ -543,6 +565,83 @@ TEST(LabCli, InterruptedRunClearsItsBarAndExitsWith128PlusTheSignal) {
     // The terminal hands on what the child wrote a little later than the child's exit.
     const std::string screen = terminal.screen("\r\x1b[K");
     EXPECT_TRUE(screen.ends_with("\r\x1b[K")) << screen;
+  }
+}
+
+TEST(LabCli, OneGameIsOneGame) {
+  const Result result = lab({"stats", "--games", "1", "--from", "5"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_TRUE(result.out.starts_with("stats: 1 game, seconds 5 to 5\n")) << result.out;
+}
+
+// Input that cannot be read is a failure like output that cannot be written: one line and
+// status 1, not the end of the input.
+TEST(LabCli, UnreadableInputIsAFailureNotTheEndOfTheInput) {
+  const std::pair<const char*, const char*> cases[] = {{closedInput, "Bad file descriptor"},
+                                                       {"/", "Is a directory"}};
+  for (const auto& [input, reason] : cases) {
+    for (const char* command : {"solve", "guess"}) {
+      const Result result =
+          Child(CODEBREAKER_LAB_BINARY, {command, "--seed", "1"}, nullptr, nullptr, input).wait();
+      EXPECT_EQ(result.status, 1) << command << " " << input;
+      EXPECT_TRUE(result.out.ends_with("? \n")) << result.out;
+      EXPECT_EQ(result.err,
+                std::string("codebreaker-lab: cannot read standard input: ") + reason + "\n");
+    }
+  }
+}
+
+// Ctrl-C at a prompt ends the prompt's line, so that the shell's prompt starts on its own,
+// and exits with the shell's status for the signal.
+TEST(LabCli, AnInterruptAtAPromptEndsItsLineAndExits130) {
+  for (const char* command : {"solve", "guess"}) {
+    int input[2];
+    ASSERT_EQ(pipe(input), 0);
+    const std::string inputPath = "/proc/self/fd/" + std::to_string(input[0]);
+    const std::string output = ::testing::TempDir() + "interrupted_session";
+    File(std::fopen(output.c_str(), "w"), &std::fclose).reset();
+    Child child(CODEBREAKER_LAB_BINARY, {command, "--seed", "1"}, output.c_str(), nullptr,
+                inputPath.c_str());
+    close(input[0]);
+    ASSERT_GT(child.pid(), 0);
+    std::string shown;
+    for (int waited = 0; waited < 200 && !shown.ends_with("? "); ++waited) {
+      poll(nullptr, 0, 100);
+      shown = fileText(output);
+    }
+    kill(child.pid(), SIGINT);
+    const Result result = child.wait();
+    close(input[1]);
+    EXPECT_EQ(result.status, 130) << command;
+    const std::string text = fileText(output);
+    EXPECT_TRUE(text.ends_with("? \n")) << text;
+    EXPECT_EQ(result.err, "");
+  }
+}
+
+// On a terminal of 40 columns or of 80, every redraw of the bar fits on one line.
+TEST(LabCli, TheProgressBarFitsTheTerminalsWidth) {
+  for (const unsigned short columns :
+       {static_cast<unsigned short>(40), static_cast<unsigned short>(80)}) {
+    Terminal terminal;
+    ASSERT_TRUE(terminal.ready());
+    terminal.resize(columns);
+    const Result result =
+        run(CODEBREAKER_LAB_BINARY, {"stats", "--games", "300000", "--from", "0", "--jobs", "1"},
+            nullptr, terminal.side());
+    EXPECT_EQ(result.status, 0);
+    const std::string screen = terminal.screen("\r\x1b[K");
+    std::size_t redraws = 0;
+    for (std::size_t at = screen.find('\r'); at != std::string::npos;) {
+      const std::size_t next = screen.find('\r', at + 1);
+      std::string line = screen.substr(at + 1, next == std::string::npos ? next : next - at - 1);
+      if (line.ends_with("\x1b[K")) line.resize(line.size() - 3);
+      EXPECT_LT(line.size(), columns) << line;
+      EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+      ++redraws;
+      at = next;
+    }
+    EXPECT_GE(redraws, 2U) << columns;
   }
 }
 

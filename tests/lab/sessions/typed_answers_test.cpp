@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace codebreaker::lab {
 namespace {
 
@@ -13,7 +15,9 @@ TEST(Answers, ScoresAreTwoNumbersApartOrTwoDigitsTogether) {
     Answer answer;
   } cases[] = {{"1 2", {1, 2}},       {"1,2", {1, 2}}, {"12", {1, 2}},
                {" 1 ,  2\r", {1, 2}}, {"0 0", {0, 0}}, {"4 0", {4, 0}},
-               {"0\t4", {0, 4}},      {"2 2", {2, 2}}, {"3,0", {3, 0}}};
+               {"0\t4", {0, 4}},      {"2 2", {2, 2}}, {"3,0", {3, 0}},
+               // One rule for signs: either may be typed, and a zero is a zero.
+               {"-0 0", {0, 0}},      {"+0 0", {0, 0}}, {"+1 -0", {1, 0}}};
   for (const auto& c : cases) {
     const auto parsed = parseAnswer(c.line);
     ASSERT_TRUE(parsed.value) << c.line << ": " << parsed.error;
@@ -26,6 +30,26 @@ TEST(Answers, ScoresAreTwoNumbersApartOrTwoDigitsTogether) {
     EXPECT_FALSE(parsed.value) << bad;
     EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << bad;
   }
+}
+
+// What a refusal quotes is what was typed, never a value made from it.
+TEST(Answers, RefusalsShowTheNumbersAsTyped) {
+  const struct {
+    const char* line;
+    const char* error;
+  } cases[] = {
+      {"99999999999999999999 0",
+       "99999999999999999999 exact and 0 colour-only make more than the 4 pegs of a code"},
+      {"+3 +2", "+3 exact and +2 colour-only make more than the 4 pegs of a code"},
+      {"-1 0", "hits cannot be negative: type exact hits, then colour-only hits, e.g. 1 2"},
+      {"+5", "one number is not a score: type exact hits, then colour-only hits, e.g. 1 2"},
+      {"+12", "\"+12\" holds more than two numbers: type exact hits, then colour-only hits, e.g. 1 2"},
+      {"1 1\x1b", "\"1\\x1b\" is not a number: type exact hits, then colour-only hits, e.g. 1 2"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(parseAnswer(c.line).error, c.error) << c.line;
+  // A NUL byte is a character like any other, and not a number.
+  EXPECT_EQ(parseAnswer(std::string("1 1\0junk", 8)).error,
+            "\"1\\x00junk\" is not a number: type exact hits, then colour-only hits, e.g. 1 2");
 }
 
 TEST(Answers, GuessesAreFourColoursTogetherOrApart) {
