@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cinttypes>
 #include <cmath>
-#include <cstring>
 #include <csignal>
+#include <cstring>
 #include <limits>
 
 #include "lab/text/ratio.hpp"

@@ -69,8 +69,10 @@ TEST(Dialogue, NulBytesAreKeptAndCarriageReturnsEndLines) {
 // The echo of piped input shows each byte as a message would quote it, so that piped bytes
 // can neither drive the terminal the transcript is read on nor reorder it.
 TEST(Dialogue, TheEchoEscapesWhatMessagesEscape) {
-  const auto conversation =
-      converseWith("a\tb\x1b[2J\n\xc2\x9b\xff\xe2\x80\xae" "1\nsay \"x\"\nend\n", true);
+  const auto conversation = converseWith(
+      "a\tb\x1b[2J\n\xc2\x9b\xff\xe2\x80\xae"
+      "1\nsay \"x\"\nend\n",
+      true);
   EXPECT_EQ(conversation.text,
             "open\n? a\\tb\\x1b[2J\ngot 7\n? \\xc2\\x9b\\xff\\u202e1\ngot 7\n"
             "? say \"x\"\ngot 7\n? end\ngot 3\n");

@@ -13,11 +13,19 @@ TEST(Answers, ScoresAreTwoNumbersApartOrTwoDigitsTogether) {
   const struct {
     const char* line;
     Answer answer;
-  } cases[] = {{"1 2", {1, 2}},       {"1,2", {1, 2}}, {"12", {1, 2}},
-               {" 1 ,  2\r", {1, 2}}, {"0 0", {0, 0}}, {"4 0", {4, 0}},
-               {"0\t4", {0, 4}},      {"2 2", {2, 2}}, {"3,0", {3, 0}},
+  } cases[] = {{"1 2", {1, 2}},
+               {"1,2", {1, 2}},
+               {"12", {1, 2}},
+               {" 1 ,  2\r", {1, 2}},
+               {"0 0", {0, 0}},
+               {"4 0", {4, 0}},
+               {"0\t4", {0, 4}},
+               {"2 2", {2, 2}},
+               {"3,0", {3, 0}},
                // One rule for signs: either may be typed, and a zero is a zero.
-               {"-0 0", {0, 0}},      {"+0 0", {0, 0}}, {"+1 -0", {1, 0}}};
+               {"-0 0", {0, 0}},
+               {"+0 0", {0, 0}},
+               {"+1 -0", {1, 0}}};
   for (const auto& c : cases) {
     const auto parsed = parseAnswer(c.line);
     ASSERT_TRUE(parsed.value) << c.line << ": " << parsed.error;
@@ -43,7 +51,8 @@ TEST(Answers, RefusalsShowTheNumbersAsTyped) {
       {"+3 +2", "+3 exact and +2 colour-only make more than the 4 pegs of a code"},
       {"-1 0", "hits cannot be negative: type exact hits, then colour-only hits, e.g. 1 2"},
       {"+5", "one number is not a score: type exact hits, then colour-only hits, e.g. 1 2"},
-      {"+12", "\"+12\" holds more than two numbers: type exact hits, then colour-only hits, e.g. 1 2"},
+      {"+12",
+       "\"+12\" holds more than two numbers: type exact hits, then colour-only hits, e.g. 1 2"},
       {"1 1\x1b", "\"1\\x1b\" is not a number: type exact hits, then colour-only hits, e.g. 1 2"},
   };
   for (const auto& c : cases) EXPECT_EQ(parseAnswer(c.line).error, c.error) << c.line;

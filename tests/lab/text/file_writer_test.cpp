@@ -115,9 +115,8 @@ TEST(FileWriter, AWriteProtectedFileIsRefusedToThoseWhoMayNotWriteIt) {
   if (geteuid() == 0) {
     const int status = asNobody([&] {
       const auto failure = writeFileAtomically(page, "new");
-      return failure == std::optional<std::string>("it may not be written: Permission denied")
-                 ? 0
-                 : 1;
+      return failure == std::optional<std::string>("it may not be written: Permission denied") ? 0
+                                                                                               : 1;
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(contents(page), "old");

@@ -29,7 +29,9 @@ TEST(Quote, EscapesControlsAndCutsLongWords) {
       {forty + "8", "\"" + forty + "\"..."},
       {std::string(100000, '9'), "\"" + std::string(40, '9') + "\"..."},
       // Bidirectional controls would reorder the rest of the line: U+202E, U+2066, U+200F.
-      {"1\xe2\x80\xae" "2", R"("1\u202e2")"},
+      {"1\xe2\x80\xae"
+       "2",
+       R"("1\u202e2")"},
       {"\xe2\x81\xa6x\xe2\x80\x8f", R"("\u2066x\u200f")"},
       {"\xe2\x80\x94", "\"\xe2\x80\x94\""},  // an em dash is shown as it is
   };
@@ -44,7 +46,9 @@ TEST(Escaped, ShowsTheWholeTextWithTheSameRuleAndKeepsDoubleQuotes) {
   } cases[] = {
       {"1 2", "1 2"},
       {"say \"hi\" \\", R"(say "hi" \\)"},
-      {"\t\x1b[2J\xe2\x80\xae" "9 9\xff", R"(\t\x1b[2J\u202e9 9\xff)"},
+      {"\t\x1b[2J\xe2\x80\xae"
+       "9 9\xff",
+       R"(\t\x1b[2J\u202e9 9\xff)"},
       {std::string("1 1\0junk", 8), R"(1 1\x00junk)"},
       {std::string(100, '5'), std::string(100, '5')},
   };
