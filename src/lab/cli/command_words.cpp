@@ -92,10 +92,11 @@ std::optional<std::string> CommandWords::problem() const {
   if (!unexpected && !afterOptions.empty()) unexpected = afterOptions.front();
   // A word given twice is refused, a flag as much as an option: the second one would be
   // silently ignored, or would silently win.
-  for (const CLI::Option* flag : flagOptions_) {
-    if (flag->count() > 1) {
-      return flag->get_name() + ": given " + std::to_string(flag->count()) + " times; give it once";
-    }
+  const auto twice = std::find_if(flagOptions_.begin(), flagOptions_.end(),
+                                  [](const CLI::Option* given) { return given->count() > 1; });
+  if (twice != flagOptions_.end()) {
+    return (*twice)->get_name() + ": given " + std::to_string((*twice)->count()) +
+           " times; give it once";
   }
   for (const Given& given : options_) {
     if (given.occurrences() > 1) {

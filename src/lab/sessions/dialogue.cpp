@@ -85,11 +85,19 @@ class LineEndingOnSignals {
   struct sigaction savedTerminate_ {};
 };
 
+// Shows a line read from a pipe after its prompt, escaped as messages quote what was typed (an
+// escaped line holds no NUL byte), and `tail` after it.
+void echoLine(std::string_view line, const char* tail, std::FILE* out) {
+  std::fputs(escaped(line).c_str(), out);
+  std::fputs(tail, out);
+  std::fputc('\n', out);
+}
+
 // A line too long to read: refused whole, with what came of it shown cut short.
 void refuseLongLine(const Line& line, std::FILE* out, bool echo) {
-  if (echo) sayLine(out, escaped(line.view()) + "...");
-  sayLine(out, "that line is longer than " + std::to_string(longestLine) +
-                   " characters; nothing of it was read");
+  if (echo) echoLine(line.view(), "...", out);
+  std::fprintf(out, "that line is longer than %zu characters; nothing of it was read\n",
+               longestLine);
 }
 
 }  // namespace
@@ -116,7 +124,7 @@ int converse(Dialogue& dialogue, std::FILE* in, std::FILE* out, bool echo) {
       refuseLongLine(line, out, echo);
       continue;
     }
-    if (echo) sayLine(out, escaped(line.view()));
+    if (echo) echoLine(line.view(), "", out);
     const Turn turn = dialogue.reply(line.view(), out);
     if (failed(out)) return outputError(errno);
     if (turn == Turn::finished) return 0;
