@@ -122,7 +122,7 @@ class Terminal {
   [[nodiscard]] bool ready() const { return held_ >= 0; }
   [[nodiscard]] const char* side() const { return side_.c_str(); }
   // Gives the terminal `columns` columns, as a resized window would.
-  void resize(unsigned short columns) {
+  void resize(unsigned short columns) const {
     const winsize size{24, columns, 0, 0};
     ioctl(master_, TIOCSWINSZ, &size);
   }

@@ -53,7 +53,7 @@ TEST(Answers, RefusalsShowTheNumbersAsTyped) {
       {"+5", "one number is not a score: type exact hits, then colour-only hits, e.g. 1 2"},
       {"+12",
        "\"+12\" holds more than two numbers: type exact hits, then colour-only hits, e.g. 1 2"},
-      {"1 1\x1b", "\"1\\x1b\" is not a number: type exact hits, then colour-only hits, e.g. 1 2"},
+      {"1 1\x1b", R"("1\x1b" is not a number: type exact hits, then colour-only hits, e.g. 1 2)"},
   };
   for (const auto& c : cases) EXPECT_EQ(parseAnswer(c.line).error, c.error) << c.line;
   // A NUL byte is a character like any other, and not a number.

@@ -45,7 +45,7 @@ TEST(Escaped, ShowsTheWholeTextWithTheSameRuleAndKeepsDoubleQuotes) {
     std::string shown;
   } cases[] = {
       {"1 2", "1 2"},
-      {"say \"hi\" \\", R"(say "hi" \\)"},
+      {R"(say "hi" \)", R"(say "hi" \\)"},
       {"\t\x1b[2J\xe2\x80\xae"
        "9 9\xff",
        R"(\t\x1b[2J\u202e9 9\xff)"},
