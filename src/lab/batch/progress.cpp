@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cinttypes>
 #include <cmath>
-#include <csignal>
 #include <cstring>
 #include <limits>
 
@@ -29,19 +28,6 @@ constexpr double redrawInterval = 0.1;  // at most ten redraws a second
 // derived from the rate seen so far, and it at most doubles from one read to the next, so a
 // slower stretch still gets its redraw well within half a second.
 constexpr double checkInterval = 0.02;
-
-// The only state a signal handler may read: the descriptor the bar is drawn on, -1 when no bar
-// is on the screen.
-volatile std::sig_atomic_t shownOn = -1;
-
-extern "C" void clearAndExit(int signal) {
-  const int descriptor = shownOn;
-  if (descriptor >= 0) {
-    constexpr char clear[] = "\r\x1b[K";
-    [[maybe_unused]] const auto written = write(descriptor, clear, sizeof clear - 1);
-  }
-  _exit(128 + signal);
-}
 
 // The columns of the terminal `out` is, or the usual 80 when it does not say.
 std::size_t columnsOf(std::FILE* out) {
@@ -102,22 +88,13 @@ ProgressBar::ProgressBar(std::FILE* out, bool enabled, std::string_view label, s
       width_(width ? std::move(width) : Width([out] { return columnsOf(out); })),
       nextCheck_(never) {
   if (!enabled_) return;
-  struct sigaction action {};
-  action.sa_handler = clearAndExit;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, &savedInterrupt_);
-  sigaction(SIGTERM, &action, &savedTerminate_);
+  clearOnSignals_.emplace(Farewell::clearLine);
   start_ = lastCheck_ = clock_();
   draw(0, start_);
   nextCheck_ = 1;
 }
 
-ProgressBar::~ProgressBar() {
-  finish();
-  if (!enabled_) return;
-  sigaction(SIGINT, &savedInterrupt_, nullptr);
-  sigaction(SIGTERM, &savedTerminate_, nullptr);
-}
+ProgressBar::~ProgressBar() { finish(); }
 
 void ProgressBar::check(std::uint64_t done) {
   const double now = clock_();
@@ -180,7 +157,7 @@ void ProgressBar::draw(std::uint64_t done, double now) {
   // Known to the signal handler before any of the bar reaches the screen, so that a signal at
   // any point of the write still clears it.
   drawn_ = true;
-  shownOn = fileno(out_);
+  clearOnSignals_->arm(fileno(out_));
   std::fputs(shown.c_str(), out_);
   std::fflush(out_);
   lastDraw_ = now;
@@ -190,7 +167,7 @@ void ProgressBar::finish() {
   if (drawn_) {
     std::fputs("\r\x1b[K", out_);
     std::fflush(out_);
-    shownOn = -1;
+    clearOnSignals_->disarm();
   }
   drawn_ = false;
   nextCheck_ = never;

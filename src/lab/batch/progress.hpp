@@ -2,12 +2,14 @@
 // the rate and the time left.
 #pragma once
 
-#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "lab/text/farewell_on_signals.hpp"
 
 namespace codebreaker::lab {
 
@@ -67,8 +69,7 @@ class ProgressBar {
   std::uint64_t lastCheckDone_ = 0;
   std::uint64_t stride_ = 1;
   std::uint64_t nextCheck_;
-  struct sigaction savedInterrupt_ {};
-  struct sigaction savedTerminate_ {};
+  std::optional<FarewellOnSignals> clearOnSignals_;  // while enabled
 };
 
 // True when standard error is a terminal, where a progress bar belongs.

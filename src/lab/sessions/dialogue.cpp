@@ -4,9 +4,10 @@
 
 #include <array>
 #include <cerrno>
-#include <csignal>
+#include <optional>
 #include <string>
 
+#include "lab/text/farewell_on_signals.hpp"
 #include "lab/text/output.hpp"
 #include "lab/text/quote.hpp"
 
@@ -45,44 +46,18 @@ Read readLine(std::FILE* in, Line& line) {
 
 bool failed(std::FILE* out) { return std::fflush(out) != 0 || std::ferror(out) != 0; }
 
-// The only state the signal handler reads: the descriptor of the session's output, -1 when
-// no session waits for a line.
-volatile std::sig_atomic_t waitingOn = -1;
-
-extern "C" void endLineAndExit(int signal) {
-  const int descriptor = waitingOn;
-  if (descriptor >= 0) {
-    [[maybe_unused]] const auto written = write(descriptor, "\n", 1);
-  }
-  _exit(128 + signal);
-}
-
 // While it lives, an interrupt or a termination request ends the line of `out` (where a prompt
 // waits) before the process exits, so that the shell's prompt starts on a line of its own.
 class LineEndingOnSignals {
  public:
-  explicit LineEndingOnSignals(std::FILE* out) : descriptor_(fileno(out)) {
-    if (descriptor_ < 0) return;  // a stream in memory: nothing to end
-    struct sigaction action {};
-    action.sa_handler = endLineAndExit;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &savedInterrupt_);
-    sigaction(SIGTERM, &action, &savedTerminate_);
-    waitingOn = descriptor_;
-  }
-  LineEndingOnSignals(const LineEndingOnSignals&) = delete;
-  LineEndingOnSignals& operator=(const LineEndingOnSignals&) = delete;
-  ~LineEndingOnSignals() {
-    if (descriptor_ < 0) return;
-    waitingOn = -1;
-    sigaction(SIGINT, &savedInterrupt_, nullptr);
-    sigaction(SIGTERM, &savedTerminate_, nullptr);
+  explicit LineEndingOnSignals(std::FILE* out) {
+    if (fileno(out) < 0) return;  // a stream in memory: nothing to end
+    farewell_.emplace(Farewell::endLine);
+    farewell_->arm(fileno(out));
   }
 
  private:
-  int descriptor_;
-  struct sigaction savedInterrupt_ {};
-  struct sigaction savedTerminate_ {};
+  std::optional<FarewellOnSignals> farewell_;
 };
 
 // Shows a line read from a pipe after its prompt, escaped as messages quote what was typed (an
