@@ -20,13 +20,17 @@ struct Answer {
 // (1 to 10). A code has at most 6 pegs, so no lane overflows.
 using ColourLanes = std::uint64_t;
 
+// One peg of `colour` (1 to 10): a count of one in its lane.
+template <typename Colour>
+constexpr ColourLanes laneOf(Colour colour) {
+  return ColourLanes{1} << (4U * static_cast<unsigned>(colour - 1));
+}
+
 // The lanes of a range of colours 1 to 10 (at most 6 of them).
 template <typename Colours>
 constexpr ColourLanes colourLanes(const Colours& code) {
-  return std::accumulate(
-      code.begin(), code.end(), ColourLanes{0}, [](ColourLanes lanes, auto colour) {
-        return lanes + (ColourLanes{1} << (4U * static_cast<unsigned>(colour - 1)));
-      });
+  return std::accumulate(code.begin(), code.end(), ColourLanes{0},
+                         [](ColourLanes lanes, auto colour) { return lanes + laneOf(colour); });
 }
 
 // The pegs two codes share, in place or not: the sum over colours of the smaller count.
@@ -55,8 +59,8 @@ constexpr Answer score(const Colours& guess, const Colours& code) {
   std::int32_t exact = 0;
   auto g = guess.begin();
   for (auto c = code.begin(); c != code.end(); ++g, ++c) {
-    guessLanes += ColourLanes{1} << (4U * static_cast<unsigned>(*g - 1));
-    codeLanes += ColourLanes{1} << (4U * static_cast<unsigned>(*c - 1));
+    guessLanes += laneOf(*g);
+    codeLanes += laneOf(*c);
     exact += *g == *c ? 1 : 0;
   }
   return answerOf(exact, guessLanes, codeLanes);

@@ -56,12 +56,10 @@ std::optional<std::string> closestWord(std::string_view word,
   // --version, however close -h is.
   if (word.size() == 2 && word[0] == '-' && word[1] != '-') {
     const std::string longForm = std::string("--") + word[1];
-    const auto matches = std::count_if(known.begin(), known.end(), [&](const std::string& name) {
-      return name.starts_with(longForm);
-    });
-    if (matches == 1) {
-      return *std::find_if(known.begin(), known.end(),
-                           [&](const std::string& name) { return name.starts_with(longForm); });
+    const auto standsFor = [&](const std::string& name) { return name.starts_with(longForm); };
+    const auto first = std::find_if(known.begin(), known.end(), standsFor);
+    if (first != known.end() && std::find_if(first + 1, known.end(), standsFor) == known.end()) {
+      return *first;
     }
   }
   std::optional<std::string> best;

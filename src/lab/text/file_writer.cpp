@@ -9,12 +9,14 @@
 #include <filesystem>
 #include <vector>
 
+#include "lab/text/output.hpp"
+
 namespace codebreaker::lab {
 namespace {
 
 // "STEP: REASON" for the errno of a failed step (EIO when it left none).
 std::string failed(const char* step, int error) {
-  return std::string(step) + ": " + std::strerror(error != 0 ? error : EIO);
+  return std::string(step) + ": " + reasonOf(error);
 }
 
 // Writes all of `text` to `fd`, through partial writes and interruptions.

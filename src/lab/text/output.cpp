@@ -6,17 +6,23 @@
 
 namespace codebreaker::lab {
 
-int outputError(int errorNumber) {
-  std::fprintf(stderr, "%s: cannot write to standard output: %s\n", programName,
-               std::strerror(errorNumber != 0 ? errorNumber : EIO));
+namespace {
+
+// "codebreaker-lab: cannot DOING: REASON" on standard error.
+int streamError(const char* doing, int errorNumber) {
+  std::fprintf(stderr, "%s: cannot %s: %s\n", programName, doing, reasonOf(errorNumber));
   return exitOutputFailure;
 }
 
-int inputError(int errorNumber) {
-  std::fprintf(stderr, "%s: cannot read standard input: %s\n", programName,
-               std::strerror(errorNumber != 0 ? errorNumber : EIO));
-  return exitOutputFailure;
+}  // namespace
+
+const char* reasonOf(int errorNumber) {
+  return std::strerror(errorNumber != 0 ? errorNumber : EIO);
 }
+
+int outputError(int errorNumber) { return streamError("write to standard output", errorNumber); }
+
+int inputError(int errorNumber) { return streamError("read standard input", errorNumber); }
 
 int writeOut(const std::string& text) {
   errno = 0;

@@ -10,6 +10,10 @@ namespace codebreaker::lab {
 inline constexpr const char* programName = "codebreaker-lab";
 inline constexpr int exitOutputFailure = 1;
 
+// Why a system call failed, from its errno: strerror's words, EIO's for an errno of 0 (a call
+// that failed without saying why).
+const char* reasonOf(int errorNumber);
+
 // Prints "codebreaker-lab: cannot write to standard output: REASON" and returns
 // exitOutputFailure. An errorNumber of 0 is reported as EIO.
 int outputError(int errorNumber);
