@@ -1,10 +1,10 @@
 // codebreaker-lab: replays, plays and measures the games of codebreaker, and plays them with a
 // person.
 //
-// Exit status: 0 on success, 1 when standard output cannot be written, 2 for bad usage, 3 when
-// a person stops an interactive game before its end. A usage
-// error is one line on standard error and nothing on standard output, so that a script never
-// mistakes half a report for a result.
+// Exit status: 0 on success, 1 when standard output cannot be written or standard input
+// read, 2 for bad usage, 3 when a person stops an interactive game before its end, 130 or 143
+// when interrupted. A usage error is one line on standard error and nothing on standard
+// output, so that a script never mistakes half a report for a result.
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
