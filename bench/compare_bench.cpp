@@ -1,5 +1,5 @@
-// What `codebreaker-lab compare` costs: the table of answers, each strategy's run over the 4096
-// codes, and the whole comparison of all five.
+// What `codebreaker-lab compare` costs: each strategy's tree over every code of a board, and
+// the whole comparison.
 
 #include <benchmark/benchmark.h>
 
@@ -13,64 +13,51 @@
 
 namespace {
 
-using codebreaker::solver::AnswerTable;
-using codebreaker::solver::codeCount;
-using codebreaker::solver::Rule;
-using codebreaker::solver::StrategyTools;
+using codebreaker::solver::Board;
+using codebreaker::solver::Codes;
+using codebreaker::solver::Strategy;
 
-void answerTable(benchmark::State& bench) {
-  for (auto _ : bench) {
-    const auto table = std::make_unique<AnswerTable>();
-    benchmark::DoNotOptimize(table->slot(1234, 4321));
-  }
-  bench.counters["pairs"] = static_cast<double>(codeCount * codeCount);
+constexpr Board boards[] = {{4, 8, true}, {4, 6, true}, {5, 8, true}};
+
+const Codes& codesOf(std::int64_t board) {
+  static const Codes codes[] = {Codes(boards[0]), Codes(boards[1]), Codes(boards[2])};
+  return codes[board];
 }
 
-// One look-ahead strategy's decision tree over every code, the opening included (a fresh
-// chooser each time, so that its remembered opening does not flatter the figure).
-void lookAhead(benchmark::State& bench) {
-  const auto rule = static_cast<Rule>(bench.range(0));
-  const auto table = std::make_unique<AnswerTable>();
-  for (auto _ : bench) {
-    codebreaker::solver::GuessChooser chooser(*table);
-    const auto run = codebreaker::solver::runLookAhead(chooser, rule);
-    benchmark::DoNotOptimize(run.guesses.data());
-  }
-  constexpr const char* names[] = {"worst", "size", "parts"};
-  bench.SetLabel(names[bench.range(0)]);
-}
-
-void randomRun(benchmark::State& bench) {
-  const auto tools = std::make_unique<StrategyTools>();
+// One strategy's decision tree over every code of a board (a fresh chooser each time).
+void strategyTree(benchmark::State& bench) {
+  const Codes& codes = codesOf(bench.range(0));
+  const auto strategy = codebreaker::solver::strategies[static_cast<std::size_t>(bench.range(1))];
   codebreaker::lab::OwnDraws draws;
   for (auto _ : bench) {
-    const auto run = codebreaker::solver::runRandom(tools->chooser, draws, 1);
+    codebreaker::solver::GuessChooser chooser(codes);
+    const auto run = codebreaker::solver::runStrategy(chooser, strategy, draws, 1);
     benchmark::DoNotOptimize(run.guesses.data());
   }
-  bench.SetItemsProcessed(bench.iterations() * static_cast<std::int64_t>(codeCount));
+  const Board& board = boards[bench.range(0)];
+  bench.SetLabel(std::to_string(board.pegs) + "x" + std::to_string(board.colours) + " " +
+                 std::string(codebreaker::solver::nameOf(strategy)));
 }
 
-// Everything `compare --seed 1 --jobs N` computes before it prints.
+// Everything `compare --board B --seed 1 --jobs N` computes before it prints.
 void compareAll(benchmark::State& bench) {
-  const codebreaker::lab::RunPlan plan{static_cast<unsigned>(bench.range(0)), true};
+  const Codes& codes = codesOf(bench.range(0));
+  const codebreaker::lab::RunPlan plan{static_cast<unsigned>(bench.range(1)), true};
   for (auto _ : bench) {
-    const auto comparison = codebreaker::lab::compareStrategies(1, plan);
+    const auto comparison = codebreaker::lab::compareStrategies(codes, 1, plan);
     benchmark::DoNotOptimize(comparison.figures.data());
   }
-  bench.counters["strategies"] = static_cast<double>(codebreaker::lab::contenderCount);
+  const Board& board = boards[bench.range(0)];
+  bench.SetLabel(std::to_string(board.pegs) + "x" + std::to_string(board.colours));
 }
 
-BENCHMARK(answerTable)->Unit(benchmark::kMillisecond);
-BENCHMARK(lookAhead)
-    ->Arg(static_cast<int>(Rule::worst))
-    ->Arg(static_cast<int>(Rule::size))
-    ->Arg(static_cast<int>(Rule::parts))
+BENCHMARK(strategyTree)
+    ->ArgsProduct({{0, 1, 2}, {0, 1, 2, 3, 4}})
+    ->ArgNames({"board", "strategy"})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(randomRun)->Unit(benchmark::kMillisecond);
 BENCHMARK(compareAll)
-    ->Arg(1)
-    ->Arg(2)
-    ->ArgName("jobs")
+    ->ArgsProduct({{0, 1, 2}, {1, 2}})
+    ->ArgNames({"board", "jobs"})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "lab/batch/runs.hpp"
-#include "solver/code_space.hpp"
+#include "solver/board.hpp"
 
 namespace {
 
@@ -39,7 +39,7 @@ void sweepRun(benchmark::State& bench) {
     const auto sweep = codebreaker::lab::runSweep(1, plan);
     benchmark::DoNotOptimize(sweep.histogram.lost);
   }
-  bench.counters["perGame"] = perGame(codebreaker::solver::codeCount);
+  bench.counters["perGame"] = perGame(codebreaker::solver::engineBoard.codeCount());
 }
 
 BENCHMARK(statsRun)->Arg(1)->Arg(2)->ArgName("jobs")->UseRealTime()->Unit(benchmark::kMillisecond);

@@ -4,8 +4,8 @@
 //
 // Input layout:
 //   byte 0     mode: bit 0 reads the rest as text lines through the real dialogue loop; else
-//              each byte is one line, as below. Bits 1-3 pick who guesses: 1 to 4 the
-//              strategies worst, size, parts and random, anything else the engine.
+//              each byte is one line, as below. Bits 1-3 pick who guesses: 1 to 5 the
+//              strategies worst, size, parts, entropy and random, anything else the engine.
 //   bytes 1-4  the seed, little-endian
 //   bytes 5-8  a code (byte % 8 + 1) that "truthful" answers are given for
 //   the rest   in byte mode: 0-24 the answer (b / 5, b % 5), which may be impossible; 25-63 the
@@ -53,7 +53,8 @@ constexpr std::size_t strategyLines = 24;
 
 // One table and chooser for every session, as building them is the costly part.
 std::shared_ptr<codebreaker::solver::StrategyTools> sharedTools() {
-  static const auto tools = std::make_shared<codebreaker::solver::StrategyTools>();
+  static const auto tools =
+      std::make_shared<codebreaker::solver::StrategyTools>(codebreaker::solver::engineBoard);
   return tools;
 }
 
@@ -89,7 +90,7 @@ void check(const SolveSession& session, Turn turn) {
     if (static_cast<std::size_t>(session.guessNumber()) != session.answers().size() + 1) {
       fail(session, "the guess number does not count the answers");
     }
-    for (const std::int32_t colour : session.guess()) {
+    for (const std::uint8_t colour : session.codes().colours(session.guess())) {
       if (colour < 1 || colour > colourCount) fail(session, "guess colour outside 1..8");
     }
   }
@@ -101,9 +102,9 @@ void check(const SolveSession& session, Turn turn) {
 // Every answer the session holds agrees with the count of codes that fit them.
 void checkCount(const SolveSession& session) {
   std::size_t fitting = 0;
-  for (std::size_t i = 0; i < codebreaker::solver::codeCount; ++i) {
-    const Code code = codebreaker::solver::codeAt(i);
-    if (codebreaker::solver::firstContradicted(code, session.answers()) ==
+  const codebreaker::solver::Codes& codes = session.codes();
+  for (codebreaker::solver::CodeIndex i = 0; i < codes.size(); ++i) {
+    if (codebreaker::solver::firstContradicted(codes, i, session.answers()) ==
         session.answers().size()) {
       ++fitting;
     }
@@ -111,18 +112,20 @@ void checkCount(const SolveSession& session) {
   if (fitting != session.fitting().count()) fail(session, "the count of fitting codes is wrong");
 }
 
-void playBytes(unsigned seed, Breaker strategy, const Code& code, const std::uint8_t* bytes,
+void playBytes(unsigned seed, Breaker strategy, const Code& held, const std::uint8_t* bytes,
                std::size_t size, std::FILE* out) {
   auto session = makeSession(seed, strategy);
+  const auto code = static_cast<codebreaker::solver::CodeIndex>(
+      *session->codes().indexOf(codebreaker::solver::pegsOf(held)));
   if (strategy && size > strategyLines) size = strategyLines;
-  GuessSession guesses(seed, true);
+  GuessSession guesses(codebreaker::solver::engineBoard, seed, true);
   for (std::size_t i = 0; i < size; ++i) {
     const std::uint8_t b = bytes[i];
     std::string line;
     if (b < 25) {
       line = typed({b / 5, b % 5});
     } else if (b < 64) {
-      line = typed(codebreaker::solver::score(session->guess(), code));
+      line = typed(session->codes().answer(session->guess(), code));
     } else if (b < 80) {
       line = "undo";
     } else if (b == 80) {
@@ -130,14 +133,14 @@ void playBytes(unsigned seed, Breaker strategy, const Code& code, const std::uin
     } else if (b == 81) {
       line = "quit";
     } else if (b < 96) {
-      guesses.reply(
-          codebreaker::lab::spacedCode(codebreaker::solver::codeAt((b * 613U + i) % 4096)), out);
+      guesses.reply(codebreaker::lab::spacedCode(session->codes().colours((b * 613U + i) % 4096)),
+                    out);
       continue;
     } else {
       line.assign(1, static_cast<char>(b));
     }
     const std::size_t before = session->answers().size();
-    const Code undone = before > 0 ? session->answers().back().guess : Code{};
+    const codebreaker::solver::CodeIndex undone = before > 0 ? session->answers().back().guess : 0;
     const Turn turn = session->reply(line, out);
     check(*session, turn);
     if (line == "undo" && before > 0 && session->answers().size() != before - 1) {
@@ -166,7 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::size_t who = header[0] >> 1U & 7U;
   const Breaker strategy =
-      who >= 1 && who <= 4 ? Breaker(codebreaker::solver::strategies[who - 1]) : std::nullopt;
+      who >= 1 && who <= 5 ? Breaker(codebreaker::solver::strategies[who - 1]) : std::nullopt;
   const std::uint8_t* rest = size > headerSize ? data + headerSize : data + size;
   const std::size_t restSize = size > headerSize ? size - headerSize : 0;
 
@@ -183,7 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const int status = codebreaker::lab::converse(*session, in, out, true);
       if (status != 0 && status != codebreaker::lab::exitStopped) fail(*session, "odd status");
       std::rewind(in);
-      GuessSession guesses(seed, true);
+      GuessSession guesses(codebreaker::solver::engineBoard, seed, true);
       codebreaker::lab::converse(guesses, in, out, false);
       std::fclose(in);
     }

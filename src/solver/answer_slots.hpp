@@ -5,31 +5,31 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "game/state.hpp"
+#include "solver/board.hpp"
 #include "solver/score.hpp"
 
 namespace codebreaker::solver {
 
-// The 15 pairs (exact, colourOnly) with exact + colourOnly <= 4, in ascending order of exact,
-// then of colourOnly. (3, 1) cannot occur but keeps its slot, so that packing is plain
-// arithmetic.
+// The pairs (exact, colourOnly) with exact + colourOnly <= pegs, in ascending order of exact,
+// then of colourOnly: on 4 pegs, (0 0) is 0 and (4 0) is 14. (pegs - 1, 1) cannot occur but
+// keeps its slot, so that packing is plain arithmetic.
 using AnswerSlot = std::uint8_t;
-inline constexpr std::size_t answerSlots = 16;  // 15 used, rounded up for alignment
+inline constexpr std::size_t maxAnswerSlots = (maxPegs + 1) * (maxPegs + 2) / 2;  // 28
 
-constexpr AnswerSlot slotOf(const Answer& answer) {
+constexpr AnswerSlot slotOf(const Answer& answer, std::int32_t pegs) {
   const std::int32_t e = answer.exact;
-  return static_cast<AnswerSlot>(5 * e - e * (e - 1) / 2 + answer.colourOnly);
+  return static_cast<AnswerSlot>(e * (pegs + 1) - e * (e - 1) / 2 + answer.colourOnly);
 }
 
-// The answer of four exact hits, which ends a game.
-inline constexpr AnswerSlot solvedSlot = slotOf({codeLength, 0});
+// The answer of every peg exact, which ends a game.
+constexpr AnswerSlot solvedSlot(std::int32_t pegs) { return slotOf({pegs, 0}, pegs); }
 
-// The answer a slot packs: answerOfSlot(slotOf(a)) == a.
-constexpr Answer answerOfSlot(AnswerSlot slot) {
+// The answer a slot packs: answerOfSlot(slotOf(a, pegs), pegs) == a.
+constexpr Answer answerOfSlot(AnswerSlot slot, std::int32_t pegs) {
   std::int32_t exact = 0;
   std::int32_t first = 0;  // the slot of (exact, 0)
-  while (exact < codeLength && slot >= first + (codeLength + 1 - exact)) {
-    first += codeLength + 1 - exact;
+  while (exact < pegs && slot >= first + (pegs + 1 - exact)) {
+    first += pegs + 1 - exact;
     ++exact;
   }
   return {exact, slot - first};

@@ -4,9 +4,12 @@
 
 namespace codebreaker::solver {
 
+FittingCodes::FittingCodes(const Codes& codes)
+    : codes_(codes), misses_(codes.size(), 0), fitting_(codes.size()) {}
+
 void FittingCodes::update(const Scored& scored, int step) {
-  for (std::size_t i = 0; i < codeCount; ++i) {
-    if (score(scored.guess, codeAt(i)) == scored.answer) continue;
+  for (std::size_t i = 0; i < codes_.size(); ++i) {
+    if (codes_.answer(scored.guess, i) == scored.answer) continue;
     const bool fitted = misses_[i] == 0;
     misses_[i] = static_cast<std::uint32_t>(static_cast<int>(misses_[i]) + step);
     if (fitted) --fitting_;
@@ -18,14 +21,12 @@ void FittingCodes::add(const Scored& scored) { update(scored, 1); }
 
 void FittingCodes::remove(const Scored& scored) { update(scored, -1); }
 
-bool FittingCodes::fits(const Code& code) const { return misses_[indexOf(code)] == 0; }
-
 std::vector<std::size_t> FittingCodes::suspects(std::span<const Scored> answers) const {
   // A code that contradicts exactly one answer fits every other one.
   std::vector<bool> suspect(answers.size(), false);
-  for (std::size_t i = 0; i < codeCount; ++i) {
+  for (std::size_t i = 0; i < codes_.size(); ++i) {
     if (misses_[i] != 1) continue;
-    const std::size_t wrong = firstContradicted(codeAt(i), answers);
+    const std::size_t wrong = firstContradicted(codes_, static_cast<CodeIndex>(i), answers);
     if (wrong < answers.size()) suspect[wrong] = true;
   }
   std::vector<std::size_t> indices;
@@ -35,9 +36,9 @@ std::vector<std::size_t> FittingCodes::suspects(std::span<const Scored> answers)
   return indices;
 }
 
-std::size_t firstContradicted(const Code& code, std::span<const Scored> answers) {
-  const auto wrong = std::find_if(answers.begin(), answers.end(), [&code](const Scored& s) {
-    return score(s.guess, code) != s.answer;
+std::size_t firstContradicted(const Codes& codes, CodeIndex code, std::span<const Scored> answers) {
+  const auto wrong = std::find_if(answers.begin(), answers.end(), [&](const Scored& s) {
+    return codes.answer(s.guess, code) != s.answer;
   });
   return static_cast<std::size_t>(wrong - answers.begin());
 }

@@ -1,14 +1,16 @@
 // A guess together with the answer it got: one line of a game's record.
 #pragma once
 
-#include "game/state.hpp"
+#include "solver/codes.hpp"
 #include "solver/score.hpp"
 
 namespace codebreaker::solver {
 
 struct Scored {
-  Code guess{};
+  CodeIndex guess = 0;  // a code of the board the game is played on
   Answer answer{};
+
+  bool operator==(const Scored&) const = default;
 };
 
 }  // namespace codebreaker::solver

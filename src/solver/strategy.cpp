@@ -3,22 +3,17 @@
 #include <algorithm>
 
 namespace codebreaker::solver {
-namespace {
-
-constexpr std::array<std::string_view, strategies.size()> names = {"worst", "size", "parts",
-                                                                   "random"};
-
-}  // namespace
 
 std::string_view nameOf(Strategy strategy) {
-  const auto at = std::find(strategies.begin(), strategies.end(), strategy);
-  return names[static_cast<std::size_t>(at - strategies.begin())];
+  if (const auto rule = ruleOf(strategy)) return ruleName(*rule);
+  return "random";
 }
 
 std::optional<Strategy> strategyNamed(std::string_view name) {
-  const auto found = std::find(names.begin(), names.end(), name);
-  if (found == names.end()) return std::nullopt;
-  return strategies[static_cast<std::size_t>(found - names.begin())];
+  const auto found = std::find_if(strategies.begin(), strategies.end(),
+                                  [name](Strategy strategy) { return nameOf(strategy) == name; });
+  if (found == strategies.end()) return std::nullopt;
+  return *found;
 }
 
 std::optional<Rule> ruleOf(Strategy strategy) {
@@ -29,6 +24,8 @@ std::optional<Rule> ruleOf(Strategy strategy) {
       return Rule::size;
     case Strategy::parts:
       return Rule::parts;
+    case Strategy::entropy:
+      return Rule::entropy;
     case Strategy::random:
       break;
   }

@@ -14,9 +14,18 @@
 
 namespace codebreaker::solver {
 
-// The guess the random strategy makes among `fitting` (ascending, not empty): one draw.
-inline CodeIndex randomGuess(RandomDraws& draws, std::span<const CodeIndex> fitting) {
-  return fitting[static_cast<std::size_t>(draws.next()) % fitting.size()];
+// What the strategies play a board with: its codes and a chooser over them. Building them is
+// the costly part, so sessions may share one.
+struct StrategyTools {
+  explicit StrategyTools(const Board& board) : codes(board), chooser(codes) {}
+
+  Codes codes;
+  GuessChooser chooser;
+};
+
+// The guess the random strategy makes among `fitting` (ascending, not empty) with `draw`.
+inline CodeIndex randomGuess(int draw, std::span<const CodeIndex> fitting) {
+  return fitting[static_cast<std::size_t>(draw) % fitting.size()];
 }
 
 // The codes that still fit are kept in code order. The random strategy takes its draws from
@@ -36,23 +45,23 @@ class StrategyPlay {
   void replayed(const Scored& given);
 
   [[nodiscard]] std::span<const CodeIndex> fitting() const { return {codes_.data(), count_}; }
-  [[nodiscard]] const AnswerTable& table() const { return chooser_.table(); }
+  [[nodiscard]] const Codes& codes() const { return chooser_.codes(); }
 
  private:
   GuessChooser& chooser_;
   Strategy strategy_;
   RandomDraws& draws_;
   std::vector<CodeIndex> codes_;  // the fitting ones first
-  std::size_t count_ = codeCount;
+  std::size_t count_ = 0;
 };
 
 // Plays `play` from a restart against the hidden code `code`; appends each guess with its
-// answer to `moves` when given. Returns the number of guesses, the last one four exact hits.
-std::int32_t playOut(StrategyPlay& play, std::size_t code, std::vector<Scored>* moves = nullptr);
+// answer to `moves` when given. Returns the number of guesses, the last one all pegs exact.
+std::int32_t playOut(StrategyPlay& play, CodeIndex code, std::vector<Scored>* moves = nullptr);
 
 // A strategy's game against one hidden code: every guess with its answer. The random
 // strategy's draws come from `draws` as they stand; seed them first.
 std::vector<Scored> strategyGame(GuessChooser& chooser, Strategy strategy, RandomDraws& draws,
-                                 std::size_t code);
+                                 CodeIndex code);
 
 }  // namespace codebreaker::solver

@@ -1,23 +1,16 @@
-// A strategy's games on every hidden code: the guesses each took.
+// A strategy's games on every hidden code of its board, as one decision tree.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "solver/guess_chooser.hpp"
+#include "solver/look_ahead_tree.hpp"
 #include "solver/random_draws.hpp"
+#include "solver/strategy.hpp"
 
 namespace codebreaker::solver {
 
-struct StrategyRun {
-  std::vector<std::int32_t> guesses;  // codeCount entries, in code order
-  Code firstGuess{};
-};
-
-// Every game of a look-ahead rule, as one decision tree: each node is weighed once.
-StrategyRun runLookAhead(GuessChooser& chooser, Rule rule);
-
-// Every game of the random strategy, with `draws` seeded with `seed` before each.
-StrategyRun runRandom(GuessChooser& chooser, RandomDraws& draws, unsigned seed);
+// Every game of `strategy`. The next guess of a look-ahead rule depends only on the codes that
+// still fit; the random strategy's draws are seeded with `seed` before each game, so its k-th
+// guess takes the k-th draw of that seed whatever the code, and its games form a tree too.
+TreeRun runStrategy(GuessChooser& chooser, Strategy strategy, RandomDraws& draws, unsigned seed);
 
 }  // namespace codebreaker::solver

@@ -2,23 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
 #include "scoring/score.hpp"
-#include "solver/code_space.hpp"
+#include "solver/codes.hpp"
 
 namespace codebreaker::solver {
 namespace {
 
 TEST(Score, TheOneRuleAgreesWithTheEnginesTracedScoringOnEveryPairOfCodes) {
   // Every guess against a spread of hidden codes covering each colour count pattern.
+  const Codes codes(engineBoard);
+  const auto code = [&codes](std::size_t index) {
+    Code colours{};
+    std::copy(codes.colours(index).begin(), codes.colours(index).end(), colours.begin());
+    return colours;
+  };
   int differing = 0;
-  for (std::size_t g = 0; g < codeCount; ++g) {
-    const Code guess = codeAt(g);
-    for (std::size_t s = g % 61; s < codeCount; s += 61) {
-      const Code secret = codeAt(s);
+  for (std::size_t g = 0; g < codes.size(); ++g) {
+    const Code guess = code(g);
+    for (std::size_t s = g % 61; s < codes.size(); s += 61) {
+      const Code secret = code(s);
       const ScoreDetail full = scoreGuess(guess, secret);
       const Answer answer = score(guess, secret);
       if (answer.exact != full.R || answer.colourOnly != full.B) ++differing;

@@ -14,10 +14,16 @@
 namespace codebreaker::solver {
 namespace {
 
+const Codes& engineCodes() {
+  static const Codes codes(engineBoard);
+  return codes;
+}
+
 // "7876".
-std::string codeText(const Code& code) {
+std::string codeText(const Codes& codes, CodeIndex index) {
   std::string text;
-  for (const std::int32_t colour : code) text += static_cast<char>('0' + colour);
+  for (const std::uint8_t colour : codes.colours(index))
+    text += static_cast<char>('0' + colour % 10);
   return text;
 }
 
@@ -28,52 +34,36 @@ class StdRandDraws final : public RandomDraws {
   int next() override { return std::rand(); }
 };
 
-// Hands out the scripted values in order.
-class ScriptedDraws final : public RandomDraws {
- public:
-  explicit ScriptedDraws(std::vector<int> script) : script_(std::move(script)) {}
-  void seed(unsigned /*seed*/) override { next_ = 0; }
-  int next() override { return script_.at(next_++); }
-
- private:
-  std::vector<int> script_;
-  std::size_t next_ = 0;
-};
-
-const AnswerTable& table() {
-  static const AnswerTable built;
-  return built;
-}
-
-std::vector<CodeIndex> indices(std::initializer_list<const char*> codes) {
+std::vector<CodeIndex> indices(std::initializer_list<const char*> texts) {
   std::vector<CodeIndex> out;
-  for (const char* text : codes) {
-    Code code{};
-    for (std::size_t p = 0; p < code.size(); ++p) code[p] = text[p] - '0';
-    out.push_back(static_cast<CodeIndex>(indexOf(code)));
+  for (const char* text : texts) {
+    Pegs code{};
+    for (std::size_t p = 0; p < 4; ++p) code[p] = static_cast<std::uint8_t>(text[p] - '0');
+    out.push_back(static_cast<CodeIndex>(*engineCodes().indexOf(code)));
   }
   std::sort(out.begin(), out.end());
   return out;
 }
 
 std::string chosen(GuessChooser& chooser, Rule rule, const std::vector<CodeIndex>& set) {
-  return codeText(codeAt(chooser.choose(rule, set)));
+  return codeText(engineCodes(), chooser.choose(rule, set));
 }
 
-TEST(AnswerTable, HoldsTheEnginesScoringForEveryPairBothWays) {
-  for (std::int32_t exact = 0; exact <= codeLength; ++exact) {
-    for (std::int32_t colourOnly = 0; exact + colourOnly <= codeLength; ++colourOnly) {
-      EXPECT_EQ(answerOfSlot(slotOf({exact, colourOnly})), (Answer{exact, colourOnly}));
+TEST(AnswerSlots, PackEveryAnswerOfEveryNumberOfPegs) {
+  for (std::int32_t pegs = minPegs; pegs <= maxPegs; ++pegs) {
+    std::size_t slots = 0;
+    for (std::int32_t exact = 0; exact <= pegs; ++exact) {
+      for (std::int32_t colourOnly = 0; exact + colourOnly <= pegs; ++colourOnly) {
+        const AnswerSlot slot = slotOf({exact, colourOnly}, pegs);
+        EXPECT_EQ(slot, slots) << pegs << ": " << exact << " " << colourOnly;
+        ++slots;
+        EXPECT_EQ(answerOfSlot(slot, pegs), (Answer{exact, colourOnly})) << pegs;
+      }
     }
+    EXPECT_EQ(slots, (Board{pegs, 10, true}.answerSlots()));
+    EXPECT_EQ(solvedSlot(pegs), slots - 1);
   }
-  EXPECT_EQ(solvedSlot, 14);
-  for (std::size_t guess = 0; guess < codeCount; guess += 61) {
-    for (std::size_t code = 0; code < codeCount; ++code) {
-      const Answer answer = score(codeAt(guess), codeAt(code));
-      ASSERT_EQ(answerOfSlot(table().slot(guess, code)), answer) << guess << " " << code;
-      ASSERT_EQ(table().slot(code, guess), table().slot(guess, code)) << guess << " " << code;
-    }
-  }
+  EXPECT_EQ(solvedSlot(4), 14);
 }
 
 TEST(Strategies, NamesReadBack) {
@@ -81,15 +71,17 @@ TEST(Strategies, NamesReadBack) {
   EXPECT_EQ(strategyNamed("Worst"), std::nullopt);
   EXPECT_EQ(strategyNamed(""), std::nullopt);
   EXPECT_EQ(strategyNamed("engine"), std::nullopt);
+  EXPECT_EQ(nameOf(Strategy::entropy), "entropy");
   EXPECT_EQ(ruleOf(Strategy::worst), Rule::worst);
   EXPECT_EQ(ruleOf(Strategy::size), Rule::size);
   EXPECT_EQ(ruleOf(Strategy::parts), Rule::parts);
+  EXPECT_EQ(ruleOf(Strategy::entropy), Rule::entropy);
   EXPECT_EQ(ruleOf(Strategy::random), std::nullopt);
 }
 
 // Positions small enough to check by hand; the parts are listed for the guesses that matter.
 TEST(Strategies, EachRuleOnHandCheckedPositions) {
-  GuessChooser chooser(table());
+  GuessChooser chooser(engineCodes());
   const struct {
     std::vector<CodeIndex> fitting;
     const char* worst;
@@ -110,7 +102,7 @@ TEST(Strategies, EachRuleOnHandCheckedPositions) {
       {indices({"1113", "1131", "1221", "1311", "1331", "2311"}), "1113", "1131", "1131"},
   };
   for (const auto& c : cases) {
-    const std::string set = codeText(codeAt(c.fitting.front()));
+    const std::string set = codeText(engineCodes(), c.fitting.front());
     EXPECT_EQ(chosen(chooser, Rule::worst, c.fitting), c.worst) << set;
     EXPECT_EQ(chosen(chooser, Rule::size, c.fitting), c.size) << set;
     EXPECT_EQ(chosen(chooser, Rule::parts, c.fitting), c.parts) << set;
@@ -122,9 +114,9 @@ CodeIndex plainChoice(Rule rule, const std::vector<CodeIndex>& fitting) {
   if (fitting.size() == 1) return fitting.front();
   std::uint64_t bestKey = UINT64_MAX;
   CodeIndex best = 0;
-  for (std::size_t guess = 0; guess < codeCount; ++guess) {
-    std::array<std::uint64_t, answerSlots> parts{};
-    for (const CodeIndex code : fitting) ++parts[table().slot(guess, code)];
+  for (std::size_t guess = 0; guess < engineCodes().size(); ++guess) {
+    std::array<std::uint64_t, maxAnswerSlots> parts{};
+    for (const CodeIndex code : fitting) ++parts[engineCodes().slot(guess, code)];
     std::uint64_t cost = 0;
     for (const std::uint64_t size : parts) {
       if (rule == Rule::worst) cost = std::max(cost, size);
@@ -141,18 +133,20 @@ CodeIndex plainChoice(Rule rule, const std::vector<CodeIndex>& fitting) {
   return best;
 }
 
-// The chooser's shortcuts (a perfect split, the remembered opening) must not change a choice.
+// The chooser's shortcuts must not change a choice.
 TEST(Strategies, ChoicesEqualThePlainRulesOnRandomPositions) {
-  GuessChooser chooser(table());
+  GuessChooser chooser(engineCodes());
   std::mt19937 random(2027);
   for (const std::size_t size : {2U, 3U, 5U, 9U, 14U, 15U, 16U, 40U, 300U}) {
     std::vector<CodeIndex> fitting;
     // Few colours give positions with many ties.
     const std::uint32_t colours = size < 30 ? 3 : 8;
     while (fitting.size() < size) {
-      Code code{};
-      for (auto& colour : code) colour = static_cast<std::int32_t>(random() % colours) + 1;
-      const auto index = static_cast<CodeIndex>(indexOf(code));
+      Pegs code{};
+      for (std::size_t p = 0; p < 4; ++p) {
+        code[p] = static_cast<std::uint8_t>(random() % colours + 1);
+      }
+      const auto index = static_cast<CodeIndex>(*engineCodes().indexOf(code));
       if (std::find(fitting.begin(), fitting.end(), index) == fitting.end()) {
         fitting.push_back(index);
       }
@@ -160,49 +154,54 @@ TEST(Strategies, ChoicesEqualThePlainRulesOnRandomPositions) {
     std::sort(fitting.begin(), fitting.end());
     for (const Rule rule : {Rule::worst, Rule::size, Rule::parts}) {
       EXPECT_EQ(chooser.choose(rule, fitting), plainChoice(rule, fitting))
-          << static_cast<int>(rule) << " on " << size << " codes";
+          << ruleName(rule) << " on " << size << " codes";
     }
   }
 }
 
 TEST(Strategies, RandomGuessIsTheDrawModuloTheFittingCount) {
   const std::vector<CodeIndex> fitting = indices({"1111", "2222", "3333"});
-  ScriptedDraws draws({0, 4, 2147483647});
-  EXPECT_EQ(codeText(codeAt(randomGuess(draws, fitting))), "1111");
-  EXPECT_EQ(codeText(codeAt(randomGuess(draws, fitting))), "2222");
-  EXPECT_EQ(codeText(codeAt(randomGuess(draws, fitting))), "2222");  // 2^31 - 1 = 3k + 1
+  EXPECT_EQ(codeText(engineCodes(), randomGuess(0, fitting)), "1111");
+  EXPECT_EQ(codeText(engineCodes(), randomGuess(4, fitting)), "2222");
+  EXPECT_EQ(codeText(engineCodes(), randomGuess(2147483647, fitting)), "2222");  // 3k + 1
 }
 
-// Every strategy finds every code; one game played on its own, guess by guess, is exactly the
-// game the whole run gave that code.
+// Every strategy finds every code of several boards; one game played on its own, guess by
+// guess, is exactly the game the whole run gave that code.
 TEST(Strategies, SolveEveryCodeAndOneGameEqualsTheRunsGame) {
-  GuessChooser chooser(table());
   const unsigned seed = 1;
-  for (const Strategy strategy :
-       {Strategy::worst, Strategy::size, Strategy::parts, Strategy::random}) {
-    StdRandDraws draws;
-    const auto rule = ruleOf(strategy);
-    const StrategyRun run = rule ? runLookAhead(chooser, *rule) : runRandom(chooser, draws, seed);
-    ASSERT_EQ(run.guesses.size(), codeCount);
-    const auto longest = std::max_element(run.guesses.begin(), run.guesses.end());
-    EXPECT_GE(*std::min_element(run.guesses.begin(), run.guesses.end()), 1) << nameOf(strategy);
-    EXPECT_LE(*longest, strategy == Strategy::worst ? 6 : 12) << nameOf(strategy);
-    EXPECT_EQ(std::count(run.guesses.begin(), run.guesses.end(), 1), 1) << nameOf(strategy);
-    EXPECT_EQ(run.guesses[indexOf(run.firstGuess)], 1) << nameOf(strategy);
+  for (const Board board : {engineBoard, Board{3, 4, true}, Board{4, 5, false}, Board{2, 10, true},
+                            Board{5, 3, true}, Board{1, 2, true}}) {
+    const Codes codes(board);
+    GuessChooser chooser(codes);
+    for (const Strategy strategy : strategies) {
+      const std::string name = std::to_string(board.pegs) + "x" + std::to_string(board.colours) +
+                               " " + std::string(nameOf(strategy));
+      StdRandDraws draws;
+      const TreeRun run = runStrategy(chooser, strategy, draws, seed);
+      ASSERT_EQ(run.guesses.size(), codes.size());
+      const auto longest = std::max_element(run.guesses.begin(), run.guesses.end());
+      EXPECT_GE(*std::min_element(run.guesses.begin(), run.guesses.end()), 1) << name;
+      if (board == engineBoard) {
+        EXPECT_LE(*longest, strategy == Strategy::worst ? 6 : 12) << name;
+      }
+      EXPECT_EQ(std::count(run.guesses.begin(), run.guesses.end(), 1), 1) << name;
+      EXPECT_EQ(run.guesses[run.firstGuess], 1) << name;
 
-    const auto hardest = static_cast<std::size_t>(longest - run.guesses.begin());
-    for (const std::size_t code : {std::size_t{0}, std::size_t{1234}, hardest, codeCount - 1}) {
-      draws.seed(seed);
-      const std::vector<Scored> game = strategyGame(chooser, strategy, draws, code);
-      ASSERT_EQ(static_cast<std::int32_t>(game.size()), run.guesses[code])
-          << nameOf(strategy) << " " << code;
-      EXPECT_EQ(game.front().guess, run.firstGuess);
-      EXPECT_EQ(game.back().guess, codeAt(code));
-      for (std::size_t k = 0; k < game.size(); ++k) {
-        EXPECT_EQ(game[k].answer, score(game[k].guess, codeAt(code)));
-        // A random guess always fits the answers before it.
-        if (strategy == Strategy::random) {
-          EXPECT_EQ(firstContradicted(game[k].guess, std::span(game.data(), k)), k);
+      const auto hardest = static_cast<CodeIndex>(longest - run.guesses.begin());
+      const auto last = static_cast<CodeIndex>(codes.size() - 1);
+      for (const CodeIndex code : {CodeIndex{0}, last / 3, hardest, last}) {
+        draws.seed(seed);
+        const std::vector<Scored> game = strategyGame(chooser, strategy, draws, code);
+        ASSERT_EQ(static_cast<std::int32_t>(game.size()), run.guesses[code]) << name << code;
+        EXPECT_EQ(game.front().guess, run.firstGuess);
+        EXPECT_EQ(game.back().guess, code);
+        for (std::size_t k = 0; k < game.size(); ++k) {
+          EXPECT_EQ(game[k].answer, codes.answer(game[k].guess, code));
+          // A random guess always fits the answers before it.
+          if (strategy == Strategy::random) {
+            EXPECT_EQ(firstContradicted(codes, game[k].guess, std::span(game.data(), k)), k);
+          }
         }
       }
     }

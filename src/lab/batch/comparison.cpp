@@ -7,6 +7,7 @@
 #include "game/driver.hpp"
 #include "lab/batch/own_draws.hpp"
 #include "lab/batch/runs.hpp"
+#include "lab/text/code_text.hpp"
 #include "solver/blocks.hpp"
 #include "solver/strategy_play.hpp"
 #include "solver/strategy_runs.hpp"
@@ -15,25 +16,27 @@
 namespace codebreaker::lab {
 namespace {
 
-using solver::Scored;
 using solver::Strategy;
+
+constexpr std::string_view engineLeftOut =
+    "the engine plays only 4 pegs of 8 colours with repeats, so it is left out";
 
 // Scores the engine's guesses truthfully against one code, as the game would, and keeps them.
 class RecordingReferee final : public Referee {
  public:
-  RecordingReferee(const Code& code, std::vector<Scored>& moves) : code_(code), moves_(moves) {}
+  RecordingReferee(const Code& code, std::vector<Move>& moves) : code_(code), moves_(moves) {}
 
   bool score(const GameState& state, ScoreDetail& score) override {
     const solver::Answer answer = solver::score(state.guess, code_);
     score.R = answer.exact;
     score.B = answer.colourOnly;
-    moves_.push_back({state.guess, answer});
+    moves_.push_back({compactCode(state.guess), answer});
     return true;
   }
 
  private:
   const Code& code_;
-  std::vector<Scored>& moves_;
+  std::vector<Move>& moves_;
 };
 
 StrategyGame engineGame(unsigned seed, const Code& code) {
@@ -45,60 +48,74 @@ StrategyGame engineGame(unsigned seed, const Code& code) {
   return game;
 }
 
+// The engine's game needs its own kind of code.
+Code engineCode(const solver::Codes& codes, solver::CodeIndex code) {
+  Code engine{};
+  const auto colours = codes.colours(code);
+  std::copy(colours.begin(), colours.end(), engine.begin());
+  return engine;
+}
+
 // What one worker of a comparison weighs guesses and draws with.
 struct StrategyWorker {
-  explicit StrategyWorker(const solver::AnswerTable& table) : chooser(table) {}
+  explicit StrategyWorker(const solver::Codes& codes) : chooser(codes) {}
   solver::GuessChooser chooser;
   OwnDraws draws;
 };
 
 StrategyFigures strategyFigures(Strategy strategy, StrategyWorker& worker, unsigned seed) {
-  const auto rule = solver::ruleOf(strategy);
-  const solver::StrategyRun run = rule ? solver::runLookAhead(worker.chooser, *rule)
-                                       : solver::runRandom(worker.chooser, worker.draws, seed);
-  StrategyFigures figures{solver::nameOf(strategy), run.firstGuess, {}};
+  const solver::TreeRun run = solver::runStrategy(worker.chooser, strategy, worker.draws, seed);
+  StrategyFigures figures{
+      solver::nameOf(strategy), compactCode(worker.chooser.codes().colours(run.firstGuess)), {}};
   for (const std::int32_t guesses : run.guesses) figures.histogram.add(true, guesses);
   return figures;
 }
 
 }  // namespace
 
-Comparison compareStrategies(unsigned seed, const RunPlan& plan) {
-  Comparison comparison;
-  comparison.seed = seed;
+Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const RunPlan& plan) {
+  Comparison comparison{codes.board(), seed, {}, {}};
+  const bool withEngine = codes.board() == solver::engineBoard;
+  if (!withEngine) comparison.notes.emplace_back(engineLeftOut);
   // The engine's first guess is the same for every code; it is played before any thread
   // starts, since this one game takes its draws from std::rand.
-  const Code engineFirst = engineGame(seed, solver::codeAt(0)).moves.front().guess;
-  const solver::AnswerTable table(plan.jobs);
+  if (withEngine) {
+    comparison.figures.push_back(
+        {engineName, engineGame(seed, engineCode(codes, 0)).moves.front().guess, {}});
+  }
+  const std::size_t first = comparison.figures.size();
+  comparison.figures.resize(first + solver::strategies.size());
+  const std::size_t rows = comparison.figures.size();
   // Each row is one piece of work; a worker weighs guesses with a chooser of its own.
   std::deque<StrategyWorker> workers;
-  for (unsigned i = 0; i < solver::workerCount(contenderCount, plan.jobs); ++i) {
-    workers.emplace_back(table);
-  }
-  solver::forEachBlock(contenderCount, plan.jobs, [&](std::size_t row, unsigned worker) {
-    if (row == 0) {
-      comparison.figures[0] = {engineName, engineFirst,
-                               runSweep(seed, {1, plan.ownDraws}).histogram};
+  for (unsigned i = 0; i < solver::workerCount(rows, plan.jobs); ++i) workers.emplace_back(codes);
+  solver::forEachBlock(rows, plan.jobs, [&](std::size_t row, unsigned worker) {
+    if (row < first) {
+      comparison.figures[row].histogram = runSweep(seed, {1, plan.ownDraws}).histogram;
     } else {
-      comparison.figures[row] = strategyFigures(solver::strategies[row - 1], workers[worker], seed);
+      comparison.figures[row] =
+          strategyFigures(solver::strategies[row - first], workers[worker], seed);
     }
   });
   return comparison;
 }
 
-CodeComparison compareOnCode(unsigned seed, const Code& code) {
-  CodeComparison comparison;
-  comparison.seed = seed;
-  comparison.code = code;
-  comparison.games[0] = engineGame(seed, code);
-  const auto tools = std::make_unique<solver::StrategyTools>();
+CodeComparison compareOnCode(const solver::Codes& codes, unsigned seed, solver::CodeIndex code) {
+  CodeComparison comparison{codes.board(), seed, compactCode(codes.colours(code)), {}, {}};
+  if (codes.board() == solver::engineBoard) {
+    comparison.games.push_back(engineGame(seed, engineCode(codes, code)));
+  } else {
+    comparison.notes.emplace_back(engineLeftOut);
+  }
+  solver::GuessChooser chooser(codes);
   OwnDraws draws;
-  for (std::size_t i = 0; i < solver::strategies.size(); ++i) {
-    const Strategy strategy = solver::strategies[i];
+  for (const Strategy strategy : solver::strategies) {
     draws.seed(seed);
-    comparison.games[i + 1] = {
-        solver::nameOf(strategy),
-        solver::strategyGame(tools->chooser, strategy, draws, solver::indexOf(code)), true};
+    StrategyGame& game =
+        comparison.games.emplace_back(StrategyGame{solver::nameOf(strategy), {}, true});
+    for (const solver::Scored& move : solver::strategyGame(chooser, strategy, draws, code)) {
+      game.moves.push_back({compactCode(codes.colours(move.guess)), move.answer});
+    }
   }
   return comparison;
 }

@@ -1,19 +1,20 @@
-// The engine beside the classic strategies: every strategy on all 4096 hidden codes, or on one
-// code guess by guess.
+// The engine beside the classic strategies: every strategy on all the hidden codes of a board,
+// or on one code guess by guess.
 #pragma once
 
-#include "game/state.hpp"
 #include "lab/batch/workers.hpp"
 #include "lab/report/comparison_report.hpp"
+#include "solver/codes.hpp"
 
 namespace codebreaker::lab {
 
-// Plays every strategy on every code, the strategies side by side on the threads of `plan`;
-// the engine's games and the random strategy's draws take `seed`, the engine's exactly as
-// `sweep --seed` plays them.
-Comparison compareStrategies(unsigned seed, const RunPlan& plan);
+// Plays every strategy that plays `codes`'s board on each of its codes, the strategies side by
+// side on the threads of `plan`; the random strategy's draws take `seed`, and so do the
+// engine's games, exactly as `sweep --seed` plays them, on the engine's board (elsewhere the
+// engine is left out, with a note that says why).
+Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const RunPlan& plan);
 
 // Each strategy's game against `code`, the engine's and the random strategy's with `seed`.
-CodeComparison compareOnCode(unsigned seed, const Code& code);
+CodeComparison compareOnCode(const solver::Codes& codes, unsigned seed, solver::CodeIndex code);
 
 }  // namespace codebreaker::lab

@@ -8,7 +8,7 @@
 #include "game/seed.hpp"
 #include "lab/batch/player.hpp"
 #include "solver/blocks.hpp"
-#include "solver/code_space.hpp"
+#include "solver/codes.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -78,12 +78,14 @@ StatsResult runStats(std::int64_t first, std::uint64_t games, const RunPlan& pla
 
 SweepResult runSweep(unsigned seed, const RunPlan& plan, const ProgressFn& progress) {
   SweepResult result;
-  result.games.resize(solver::codeCount);
+  const solver::Codes codes(solver::engineBoard);
+  result.games.resize(codes.size());
   // Each game has a slot of its own in result.games, so workers never write the same one.
   const auto workers = playInBlocks<GuessHistogram>(
-      solver::codeCount, sweepBlock, plan, progress,
-      [seed, &result](std::uint64_t i, Player& player, GuessHistogram& histogram) {
-        const Code code = solver::codeAt(i);
+      codes.size(), sweepBlock, plan, progress,
+      [seed, &codes, &result](std::uint64_t i, Player& player, GuessHistogram& histogram) {
+        Code code{};
+        std::copy(codes.colours(i).begin(), codes.colours(i).end(), code.begin());
         const GameOutcome outcome = player.play(seed, &code);
         histogram.add(outcome.won(), outcome.guesses);
         result.games[i] = {code, outcome.guesses, outcome.won()};

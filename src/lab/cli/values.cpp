@@ -32,6 +32,24 @@ Parsed<Code> parseCode(std::string_view name, std::string_view text) {
   return {code, {}};
 }
 
+Parsed<solver::Board> parseBoard(std::string_view name, std::string_view text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string_view::npos) return {std::nullopt, expected(name, boardAccepts, text)};
+  const std::string_view pegs = text.substr(0, x);
+  const std::string_view colours = text.substr(x + 1);
+  if (!allDigits(pegs) || !allDigits(colours) || pegs.size() > 1 || colours.size() > 2) {
+    return {std::nullopt, expected(name, boardAccepts, text)};
+  }
+  solver::Board board;
+  std::from_chars(pegs.data(), pegs.data() + pegs.size(), board.pegs);
+  std::from_chars(colours.data(), colours.data() + colours.size(), board.colours);
+  if (board.pegs < solver::minPegs || board.pegs > solver::maxPegs ||
+      board.colours < solver::minColours || board.colours > solver::maxColours) {
+    return {std::nullopt, expected(name, boardAccepts, text)};
+  }
+  return {board, {}};
+}
+
 Parsed<std::int64_t> parseAtLeast(std::string_view name, std::string_view text,
                                   std::int64_t minimum, std::string_view accepts) {
   if (!allDigits(text)) return {std::nullopt, expected(name, accepts, text)};

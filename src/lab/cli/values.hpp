@@ -8,6 +8,7 @@
 
 #include "game/state.hpp"
 #include "lab/text/parsed.hpp"
+#include "solver/board.hpp"
 
 namespace codebreaker::lab {
 
@@ -27,6 +28,13 @@ bool allDigits(std::string_view text);
 
 // A hidden code: exactly four digits, each a colour from 1 to 8, e.g. "7876".
 Parsed<Code> parseCode(std::string_view name, std::string_view text);
+
+inline constexpr std::string_view boardAccepts =
+    "PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6";
+
+// A board as --board takes it: "4x6", pegs then colours. Repeats are allowed; --no-repeats
+// says otherwise.
+Parsed<solver::Board> parseBoard(std::string_view name, std::string_view text);
 
 // A decimal whole number from `minimum` to INT64_MAX, digits only (no sign, no spaces), as
 // typed for a second or a number of games; `accepts` says what is wanted.

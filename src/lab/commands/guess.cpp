@@ -1,4 +1,5 @@
-// guess [--seed N] [--hints]: the person plays as codebreaker against a hidden code.
+// guess [--board PxC] [--no-repeats] [--seed N] [--hints]: the person plays as codebreaker
+// against a hidden code.
 
 #include "lab/commands/commands.hpp"
 #include "lab/commands/shared_options.hpp"
@@ -8,6 +9,7 @@ namespace codebreaker::lab {
 namespace {
 
 class Guess final : public Command {
+  BoardOptions board_{words_};
   SeedOption seed_{words_, "Seed of the hidden code, 0 to 4294967295 (default: now)"};
   const bool& hints_ = words_.flag("--hints", "Count the codes that still fit after each answer");
 
@@ -15,9 +17,11 @@ class Guess final : public Command {
   using Command::Command;
 
   int run() override {
+    const auto board = board_.board();
+    if (refused(board)) return exitUsage;
     const auto seed = seed_.valueOrNow();
     if (refused(seed)) return exitUsage;
-    GuessSession session(*seed.value, hints_);
+    GuessSession session(*board.value, *seed.value, hints_);
     return converse(session, stdin, stdout, !stdinIsTerminal());
   }
 };

@@ -3,6 +3,7 @@
 #include "game/glibc_rand.hpp"
 #include "game/seed.hpp"
 #include "lab/cli/instant.hpp"
+#include "lab/text/code_text.hpp"
 
 namespace codebreaker::lab {
 
@@ -30,6 +31,30 @@ Parsed<unsigned> JobsOption::threads() const {
 
 RunPlan JobsOption::plan(unsigned threads) {
   return planRun(threads, glibcRandMatchesStdRand(), stderr);
+}
+
+BoardOptions::BoardOptions(CommandWords& words)
+    : board_(words.option("--board", "PxC", std::string(boardAccepts),
+                          "Pegs x colours, 1 to 6 x 2 to 10 (default 4x8)")),
+      noRepeats_(words.flag("--no-repeats", "No colour twice in a code")) {}
+
+Parsed<solver::Board> BoardOptions::board() const {
+  Parsed<solver::Board> board{solver::engineBoard, {}};
+  if (board_.present()) board = parseBoard(board_.name(), board_.value());
+  if (!board.value) return board;
+  board.value->repeats = !noRepeats_;
+  if (!board.value->repeats && board.value->colours < board.value->pegs) {
+    return {std::nullopt, "--no-repeats: " + boardName(*board.value) + " has fewer colours than " +
+                              "pegs, so every code would repeat one"};
+  }
+  return board;
+}
+
+std::optional<std::string> strategyBoardProblem(const solver::Board& board) {
+  if (board.codeCount() <= solver::strategyCodeLimit) return std::nullopt;
+  return boardName(board) + (board.repeats ? "" : " without repeats") + " has " +
+         std::to_string(board.codeCount()) + " codes; the strategies play boards of at most " +
+         std::to_string(solver::strategyCodeLimit);
 }
 
 const bool& jsonFlag(CommandWords& words) {

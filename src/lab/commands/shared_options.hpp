@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@
 #include "lab/cli/values.hpp"
 #include "lab/report/run_report.hpp"
 #include "lab/text/output.hpp"
+#include "solver/board.hpp"
 
 namespace codebreaker::lab {
 
@@ -46,6 +48,24 @@ class JobsOption {
  private:
   const Given& given_;
 };
+
+// --board PxC and --no-repeats: the board a strategy or a person plays on (default 4x8, the
+// engine's, with repeats).
+class BoardOptions {
+ public:
+  explicit BoardOptions(CommandWords& words);
+
+  // The board, checked: without repeats it needs at least as many colours as pegs.
+  [[nodiscard]] Parsed<solver::Board> board() const;
+
+ private:
+  const Given& board_;
+  const bool& noRepeats_;
+};
+
+// Why the strategies cannot play `board`, or nothing when they can: at most
+// solver::strategyCodeLimit codes.
+std::optional<std::string> strategyBoardProblem(const solver::Board& board);
 
 // --json: one JSON object instead of text.
 const bool& jsonFlag(CommandWords& words);

@@ -3,7 +3,7 @@
 #include "lab/batch/runs.hpp"
 #include "lab/commands/commands.hpp"
 #include "lab/commands/shared_options.hpp"
-#include "solver/code_space.hpp"
+#include "solver/board.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -21,7 +21,7 @@ class Sweep final : public Command {
     if (refused(choice)) return exitUsage;
     const unsigned seed = choice.value->seed;
     const RunPlan plan = JobsOption::plan(choice.value->threads);
-    return playAndReport(RunKind::sweep, seed, solver::codeCount, options_.json(),
+    return playAndReport(RunKind::sweep, seed, solver::engineBoard.codeCount(), options_.json(),
                          [&](const ProgressFn& progress, RunReport& findings) {
                            const SweepResult sweep = runSweep(seed, plan, progress);
                            findings.histogram = sweep.histogram;

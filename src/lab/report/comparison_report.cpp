@@ -9,10 +9,25 @@
 
 #include "lab/report/figures.hpp"
 #include "lab/text/code_text.hpp"
-#include "solver/code_space.hpp"
 
 namespace codebreaker::lab {
 namespace {
+
+// Lines of the text reports stay within this width.
+constexpr std::size_t lineWidth = 80;
+
+// "" on the engine's board, whose reports name no board; else "4x6, " or "4x10 without
+// repeats, ".
+std::string boardHeading(const solver::Board& board) {
+  if (board == solver::engineBoard) return "";
+  return boardName(board) + (board.repeats ? "" : " without repeats") + ", ";
+}
+
+// The board of a JSON report: "board": "4x6", "repeats": true.
+void appendBoard(nlohmann::ordered_json& json, const solver::Board& board) {
+  json["board"] = boardName(board);
+  json["repeats"] = board.repeats;
+}
 
 // "17.90", or "-" without a won game.
 std::string meanText(const Summary& summary) {
@@ -49,26 +64,44 @@ std::int32_t longestGame(const Comparison& comparison) {
   return longest;
 }
 
+std::size_t pegsOf(const solver::Board& board) { return static_cast<std::size_t>(board.pegs); }
+
+// The width of the widest name.
+template <typename Rows>
+std::size_t nameWidth(const Rows& rows) {
+  std::size_t width = 0;
+  for (const auto& entry : rows) width = std::max(width, entry.name.size());
+  return width;
+}
+
 void appendTable(std::string& out, const Comparison& comparison) {
-  // The columns of guess counts end at the longest game, or in one column for the tail.
-  const std::int32_t columns = std::min(longestGame(comparison), tableTail);
-  const bool tailed = longestGame(comparison) > tableTail;
-  out += "       first  mean median p90 worst";
+  // Strategy names and first guesses are as wide as the widest; the columns of guess counts
+  // end at the longest game, or in one column for the tail, within 80 columns.
+  const std::size_t names = std::max<std::size_t>(nameWidth(comparison.figures), 6);
+  const std::size_t firsts = std::max<std::size_t>(pegsOf(comparison.board) + 1, 6);
+  // A count column holds a space and the most codes a board has.
+  const std::size_t counts =
+      std::max<std::size_t>(std::to_string(comparison.board.codeCount()).size() + 1, 5);
+  const auto room = static_cast<std::int32_t>((lineWidth - names - firsts - 23) / counts);
+  const std::int32_t last = std::min(tableTail, room);
+  const std::int32_t columns = std::min(longestGame(comparison), last);
+  const bool tailed = longestGame(comparison) > last;
+  out += std::string(names, ' ') + padded("first", firsts, true) + "  mean median p90 worst";
   for (std::int32_t g = 1; g <= columns; ++g) {
-    out += padded(std::to_string(g) + (tailed && g == columns ? "+" : ""), 5, true);
+    out += padded(std::to_string(g) + (tailed && g == columns ? "+" : ""), counts, true);
   }
   out += '\n';
   for (const StrategyFigures& figures : comparison.figures) {
     const Summary summary = summarise(figures.histogram);
-    out += padded(std::string(figures.name), 6, false);
-    out += padded(compactCode(figures.firstGuess), 6, true);
+    out += padded(std::string(figures.name), names, false);
+    out += padded(figures.firstGuess, firsts, true);
     out += padded(meanText(summary), 6, true);
     out += padded(optionalNumber(summary.median), 7, true);
     out += padded(optionalNumber(summary.p90), 4, true);
     out += padded(optionalNumber(summary.max), 6, true);
     for (std::int32_t g = 1; g <= columns; ++g) {
-      out +=
-          padded(std::to_string(solvedIn(figures.histogram, g, tailed && g == columns)), 5, true);
+      out += padded(std::to_string(solvedIn(figures.histogram, g, tailed && g == columns)), counts,
+                    true);
     }
     out += '\n';
   }
@@ -79,9 +112,10 @@ void appendTable(std::string& out, const Comparison& comparison) {
   }
 }
 
-constexpr std::size_t chartBarWidth = 13;
-
 void appendChart(std::string& out, const Comparison& comparison) {
+  // One column per strategy, as wide as the rows leave room for within 80 columns.
+  const std::size_t chartBarWidth = std::min<std::size_t>(
+      13, (lineWidth - 8) / std::max<std::size_t>(comparison.figures.size(), 1) - 1);
   const std::int32_t lines = std::min(longestGame(comparison), chartTail);
   const bool tailed = longestGame(comparison) > chartTail;
   std::uint64_t largest = 0;
@@ -109,22 +143,24 @@ void appendChart(std::string& out, const Comparison& comparison) {
   }
 }
 
-nlohmann::ordered_json movesJson(const std::vector<solver::Scored>& moves) {
+nlohmann::ordered_json movesJson(const std::vector<Move>& moves) {
   nlohmann::ordered_json list = nlohmann::ordered_json::array();
-  std::transform(moves.begin(), moves.end(), std::back_inserter(list),
-                 [](const solver::Scored& move) {
-                   return nlohmann::ordered_json{{"guess", compactCode(move.guess)},
-                                                 {"exact", move.answer.exact},
-                                                 {"colourOnly", move.answer.colourOnly}};
-                 });
+  std::transform(moves.begin(), moves.end(), std::back_inserter(list), [](const Move& move) {
+    return nlohmann::ordered_json{{"guess", move.guess},
+                                  {"exact", move.answer.exact},
+                                  {"colourOnly", move.answer.colourOnly}};
+  });
   return list;
 }
 
 }  // namespace
 
 std::string formatText(const Comparison& comparison) {
-  std::string out = "compare: " + std::to_string(solver::codeCount) + " codes, seed " +
-                    std::to_string(comparison.seed) + "\n\n";
+  std::string out = "compare: " + boardHeading(comparison.board) +
+                    std::to_string(comparison.board.codeCount()) + " codes, seed " +
+                    std::to_string(comparison.seed) + "\n";
+  for (const std::string& note : comparison.notes) out += note + "\n";
+  out += "\n";
   appendTable(out, comparison);
   appendChart(out, comparison);
   return out;
@@ -133,14 +169,16 @@ std::string formatText(const Comparison& comparison) {
 std::string formatJson(const Comparison& comparison) {
   nlohmann::ordered_json json;
   json["command"] = "compare";
+  appendBoard(json, comparison.board);
   json["seed"] = comparison.seed;
-  json["codes"] = solver::codeCount;
+  json["codes"] = comparison.board.codeCount();
+  json["notes"] = comparison.notes;
   json["strategies"] = nlohmann::ordered_json::array();
   for (const StrategyFigures& figures : comparison.figures) {
     const Summary summary = summarise(figures.histogram);
     nlohmann::ordered_json entry;
     entry["name"] = figures.name;
-    entry["firstGuess"] = compactCode(figures.firstGuess);
+    entry["firstGuess"] = figures.firstGuess;
     entry["totalGuesses"] = totalGuesses(figures.histogram);
     entry["won"] = summary.won;
     entry["lost"] = summary.lost;
@@ -156,9 +194,13 @@ std::string formatJson(const Comparison& comparison) {
 
 std::string formatText(const CodeComparison& comparison) {
   constexpr std::size_t labelWidth = 7;
-  constexpr std::size_t cellWidth = 12;
-  std::string out = "compare: code " + compactCode(comparison.code) + ", seed " +
-                    std::to_string(comparison.seed) + "\n\n";
+  // A cell holds a guess and its answer, "1234 0 2", or a name, with a space after it.
+  const std::size_t cellWidth =
+      std::max(pegsOf(comparison.board) + 4, nameWidth(comparison.games)) + 1;
+  std::string out = "compare: " + boardHeading(comparison.board) + "code " + comparison.code +
+                    ", seed " + std::to_string(comparison.seed) + "\n";
+  for (const std::string& note : comparison.notes) out += note + "\n";
+  out += "\n";
   std::string line = padded("guess", labelWidth, true);
   std::size_t rows = 0;
   for (const StrategyGame& game : comparison.games) {
@@ -171,8 +213,8 @@ std::string formatText(const CodeComparison& comparison) {
     for (const StrategyGame& game : comparison.games) {
       std::string cell;
       if (k < game.moves.size()) {
-        const solver::Scored& move = game.moves[k];
-        cell = compactCode(move.guess) + ' ' + std::to_string(move.answer.exact) + ' ' +
+        const Move& move = game.moves[k];
+        cell = move.guess + ' ' + std::to_string(move.answer.exact) + ' ' +
                std::to_string(move.answer.colourOnly);
       }
       line += ' ' + padded(cell, cellWidth, false);
@@ -191,8 +233,10 @@ std::string formatText(const CodeComparison& comparison) {
 std::string formatJson(const CodeComparison& comparison) {
   nlohmann::ordered_json json;
   json["command"] = "compare";
+  appendBoard(json, comparison.board);
   json["seed"] = comparison.seed;
-  json["code"] = compactCode(comparison.code);
+  json["code"] = comparison.code;
+  json["notes"] = comparison.notes;
   json["games"] = nlohmann::ordered_json::array();
   for (const StrategyGame& game : comparison.games) {
     json["games"].push_back({{"name", game.name},

@@ -1,5 +1,5 @@
 // The engine beside the classic strategies, as text and JSON: every strategy's figures over all
-// 4096 hidden codes, or each strategy's game on one code, guess by guess.
+// the hidden codes of a board, or each strategy's game on one code, guess by guess.
 #pragma once
 
 #include <array>
@@ -8,39 +8,50 @@
 #include <string_view>
 #include <vector>
 
-#include "game/state.hpp"
 #include "lab/report/histogram.hpp"
-#include "solver/scored.hpp"
-#include "solver/strategy.hpp"
+#include "solver/board.hpp"
+#include "solver/score.hpp"
 
 namespace codebreaker::lab {
 
-// The rows of a comparison: the engine first, then the classic strategies in their order.
-inline constexpr std::size_t contenderCount = 1 + solver::strategies.size();
 inline constexpr std::string_view engineName = "engine";
 
 struct StrategyFigures {
   std::string_view name;
-  Code firstGuess{};
+  std::string firstGuess;  // as typed: "1234"
   GuessHistogram histogram;
 };
 
+// Every strategy on every code of a board: the engine first, on its own board, then the
+// classic strategies in their order.
 struct Comparison {
+  solver::Board board;
   unsigned seed = 1;
-  std::array<StrategyFigures, contenderCount> figures{};
+  std::vector<StrategyFigures> figures;
+  std::vector<std::string> notes;  // what was left out, and why
+};
+
+// A guess as typed, and the answer it got.
+struct Move {
+  std::string guess;
+  solver::Answer answer{};
+
+  bool operator==(const Move&) const = default;
 };
 
 // One game of a strategy against one code: each guess and its answer.
 struct StrategyGame {
   std::string_view name;
-  std::vector<solver::Scored> moves;
+  std::vector<Move> moves;
   bool won = true;  // the engine can run out of possible colours; the others always win
 };
 
 struct CodeComparison {
+  solver::Board board;
   unsigned seed = 1;
-  Code code{};
-  std::array<StrategyGame, contenderCount> games{};
+  std::string code;  // as typed
+  std::vector<StrategyGame> games;
+  std::vector<std::string> notes;
 };
 
 // Guess counts from this one on share the last line of the chart.

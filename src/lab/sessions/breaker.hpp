@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "game/state.hpp"
+#include "solver/codes.hpp"
 #include "solver/scored.hpp"
 
 namespace codebreaker::lab {
@@ -24,13 +24,15 @@ class Breaker {
  public:
   virtual ~Breaker() = default;
 
+  // The codes of the board it plays on.
+  [[nodiscard]] virtual const solver::Codes& codes() const = 0;
   // Who guesses, to end the session's first line: "the engine guesses it, seed 1."
   [[nodiscard]] virtual std::string introduction() const = 0;
   // Plays the game again from its start with `answers`, one per guess, and tells where it
   // stands. Precondition: some code fits every answer.
   virtual Standing replay(std::span<const solver::Scored> answers) = 0;
   // The guess that awaits its score, or the last guess played.
-  [[nodiscard]] virtual const Code& guess() const = 0;
+  [[nodiscard]] virtual solver::CodeIndex guess() const = 0;
   // The guesses played so far (the engine's deduced group is no guess).
   [[nodiscard]] virtual std::int32_t guessesPlayed() const = 0;
   // What it knows, shown before the count of fitting codes after each answer: the engine's

@@ -28,7 +28,12 @@ class RecordedAnswers final : public Referee {
 
 }  // namespace
 
-EngineBreaker::EngineBreaker(unsigned seed) : seed_(seed) {}
+EngineBreaker::EngineBreaker(unsigned seed)
+    : seed_(seed), codes_(std::make_unique<const solver::Codes>(solver::engineBoard)) {}
+
+solver::CodeIndex EngineBreaker::guess() const {
+  return static_cast<solver::CodeIndex>(*codes_->indexOf(solver::pegsOf(state_->guess)));
+}
 
 std::string EngineBreaker::introduction() const {
   return "the engine guesses it, seed " + std::to_string(seed_) + ".";

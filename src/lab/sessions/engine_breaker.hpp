@@ -13,9 +13,10 @@ class EngineBreaker final : public Breaker {
  public:
   explicit EngineBreaker(unsigned seed);
 
+  [[nodiscard]] const solver::Codes& codes() const override { return *codes_; }
   [[nodiscard]] std::string introduction() const override;
   Standing replay(std::span<const solver::Scored> answers) override;
-  [[nodiscard]] const Code& guess() const override { return state_->guess; }
+  [[nodiscard]] solver::CodeIndex guess() const override;
   [[nodiscard]] std::int32_t guessesPlayed() const override { return outcome_.guesses; }
   [[nodiscard]] std::optional<std::string> knowledge() const override;
   [[nodiscard]] std::optional<std::string> aside() const override;
@@ -23,6 +24,7 @@ class EngineBreaker final : public Breaker {
 
  private:
   unsigned seed_;
+  std::unique_ptr<const solver::Codes> codes_;
   std::unique_ptr<GameState> state_ = std::make_unique<GameState>();
   GameOutcome outcome_;
   std::size_t answered_ = 0;

@@ -1,41 +1,50 @@
-// A person plays as codebreaker: the program draws a hidden code as the game does (four draws
-// after std::srand(seed)) and scores each guess the person types.
+// A person plays as codebreaker on any board: the program draws a hidden code from the seed
+// and scores each guess the person types.
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "game/state.hpp"
 #include "lab/sessions/dialogue.hpp"
+#include "solver/codes.hpp"
 #include "solver/fitting_codes.hpp"
 
 namespace codebreaker::lab {
+
+// The hidden code of `seed` on `board`: drawn peg by peg, in position order, as one draw of
+// the lab's copy of std::rand (seeded with `seed`) modulo the colours, plus one; on a board
+// without repeats, a draw of a colour already placed is drawn again. On the engine's board
+// it is the code of the game of second `seed`.
+solver::Pegs hiddenCode(const solver::Board& board, unsigned seed);
 
 class GuessSession final : public Dialogue {
  public:
   // With `hints`, each answer is followed by how many codes still fit every answer, and by a
   // warning when the guess could not have been the code.
-  GuessSession(unsigned seed, bool hints);
+  GuessSession(const solver::Board& board, unsigned seed, bool hints);
 
   void open(std::FILE* out) override;
   [[nodiscard]] std::string_view prompt() const override;
   Turn reply(std::string_view line, std::FILE* out) override;
   void inputEnded(std::FILE* out) override;
 
-  [[nodiscard]] const Code& secret() const { return secret_; }
+  [[nodiscard]] const solver::Pegs& secret() const { return codes_->at(secret_); }
 
  private:
   // `contradicted`: the earlier guess whose answer rules out the latest guess as the code, or
   // the latest guess's own index when none does.
   void showHints(std::size_t contradicted, std::FILE* out) const;
+  [[nodiscard]] std::string spaced(solver::CodeIndex code) const;
 
   unsigned seed_;
   bool hints_;
-  Code secret_{};
+  std::unique_ptr<const solver::Codes> codes_;
+  solver::CodeIndex secret_ = 0;
   std::vector<solver::Scored> guesses_;
-  solver::FittingCodes fitting_;
+  std::unique_ptr<solver::FittingCodes> fitting_;  // with hints only
   std::string prompt_;
 };
 

@@ -13,23 +13,24 @@ namespace {
 constexpr std::string_view askScore = "score (exact colour-only)? ";
 constexpr std::string_view askUndo = "undo or quit? ";
 
-constexpr std::string_view helpText =
-    "Score the guess against your code: first its exact hits (a colour in the right place),\n"
-    "then its colour-only hits (a colour of your code in another place; each peg of your code\n"
-    "counts once), as \"1 2\", \"1,2\" or \"12\". Four exact hits end the game.\n"
-    "  undo   take back your last answer (again for each earlier one)\n"
-    "  help   show this\n"
-    "  quit   stop\n";
-
-// "guess 2: 3 3 4 4 scored 1 0".
-std::string described(const solver::Scored& scored, std::size_t index) {
-  return "guess " + std::to_string(index + 1) + ": " + spacedCode(scored.guess) + " scored " +
-         std::to_string(scored.answer.exact) + " " + std::to_string(scored.answer.colourOnly);
+std::string helpText(const solver::Board& board) {
+  std::string pegs = pegsWord(board.pegs);
+  pegs[0] = static_cast<char>(pegs[0] - 'a' + 'A');
+  return "Score the guess against your code: first its exact hits (a colour in the right place),\n"
+         "then its colour-only hits (a colour of your code in another place; each peg of your "
+         "code\n"
+         "counts once), as \"1 2\", \"1,2\" or \"12\". " +
+         pegs + (board.pegs == 1 ? " exact hit ends" : " exact hits end") +
+         " the game.\n"
+         "  undo   take back your last answer (again for each earlier one)\n"
+         "  help   show this\n"
+         "  quit   stop\n";
 }
 
 }  // namespace
 
-SolveSession::SolveSession(std::unique_ptr<Breaker> breaker) : breaker_(std::move(breaker)) {
+SolveSession::SolveSession(std::unique_ptr<Breaker> breaker)
+    : breaker_(std::move(breaker)), fitting_(breaker_->codes()) {
   answers_.reserve(maxAttempts);
   replay();
 }
@@ -49,8 +50,9 @@ void SolveSession::replay() {
 }
 
 void SolveSession::open(std::FILE* out) {
-  sayLine(out,
-          "Hold a code of four colours from 1 to 8 (repeats allowed): " + breaker_->introduction());
+  const solver::Board& board = codes().board();
+  sayLine(out, "Hold a code of " + codeWords(board) + " (" + repeatsWords(board) +
+                   "): " + breaker_->introduction());
   sayLine(out,
           "Score each guess with its exact hits, then its colour-only hits, e.g. 1 2. "
           "Words: undo, help, quit.");
@@ -68,7 +70,7 @@ Turn SolveSession::reply(std::string_view line, std::FILE* out) {
       sayLine(out, "stopped before the code was found");
       return Turn::stopped;
     case Word::help:
-      std::fputs(helpText.data(), out);
+      std::fputs(helpText(codes().board()).c_str(), out);
       return Turn::goOn;
     case Word::undo:
       undo(out);
@@ -84,7 +86,7 @@ Turn SolveSession::reply(std::string_view line, std::FILE* out) {
     sayLine(out, "the engine can make no guess: type undo to take an answer back, or quit");
     return Turn::goOn;
   }
-  const auto parsed = parseAnswer(line);
+  const auto parsed = parseAnswer(line, codes().board().pegs);
   if (!parsed.value) {
     sayLine(out, parsed.error);
     return Turn::goOn;
@@ -101,7 +103,7 @@ void SolveSession::inputEnded(std::FILE* out) {
 void SolveSession::answer(const solver::Answer& answer, std::FILE* out) {
   answers_.push_back({guess(), answer});
   fitting_.add(answers_.back());
-  if (answer.exact == codeLength) {
+  if (answer.exact == codes().board().pegs) {
     replay();
     sayLine(out, "solved in " + counted(breaker_->guessesPlayed(), "guess", "guesses"));
     showWrongAnswers(out);
@@ -140,12 +142,13 @@ void SolveSession::carryOn(std::FILE* out) {
 }
 
 void SolveSession::showGuess(std::FILE* out) const {
-  sayLine(out, "guess " + std::to_string(guessNumber()) + ": " + spacedCode(guess()));
+  sayLine(out,
+          "guess " + std::to_string(guessNumber()) + ": " + spacedCode(codes().colours(guess())));
 }
 
 void SolveSession::showKnowledge(std::FILE* out) const {
   const std::string fit = "codes that fit: " + std::to_string(fitting_.count()) + " of " +
-                          std::to_string(solver::codeCount);
+                          std::to_string(codes().size());
   const auto knowledge = breaker_->knowledge();
   sayLine(out, "  " + (knowledge ? *knowledge + "   " : std::string()) + fit);
 }
@@ -160,12 +163,19 @@ void SolveSession::showContradiction(std::FILE* out) const {
   sayLine(out, "type undo to take back your last answer (again for each earlier one), or quit");
 }
 
+// "guess 2: 3 3 4 4 scored 1 0".
+std::string SolveSession::described(const solver::Scored& scored, std::size_t index) const {
+  return "guess " + std::to_string(index + 1) + ": " + spacedCode(codes().colours(scored.guess)) +
+         " scored " + std::to_string(scored.answer.exact) + " " +
+         std::to_string(scored.answer.colourOnly);
+}
+
 void SolveSession::showWrongAnswers(std::FILE* out) const {
   // The code is found all the same, but an earlier answer was wrong for it.
   std::string wrong;
-  const Code& code = answers_.back().guess;
+  const solver::CodeIndex code = answers_.back().guess;
   for (std::size_t k = 0; k + 1 < answers_.size(); ++k) {
-    if (solver::score(answers_[k].guess, code) == answers_[k].answer) continue;
+    if (codes().answer(answers_[k].guess, code) == answers_[k].answer) continue;
     wrong += (wrong.empty() ? "" : ", ") + described(answers_[k], k);
   }
   if (!wrong.empty()) sayLine(out, "note: these answers do not fit that code: " + wrong);

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,7 +35,8 @@ class SolveSession final : public Dialogue {
   [[nodiscard]] Stage stage() const { return stage_; }
   // The guess that awaits its score (or the last guess played), and its number: 1 for the
   // first guess; the deduced group is no guess.
-  [[nodiscard]] const Code& guess() const { return breaker_->guess(); }
+  [[nodiscard]] solver::CodeIndex guess() const { return breaker_->guess(); }
+  [[nodiscard]] const solver::Codes& codes() const { return breaker_->codes(); }
   [[nodiscard]] std::int32_t guessNumber() const { return breaker_->guessesPlayed() + 1; }
   [[nodiscard]] const std::vector<solver::Scored>& answers() const { return answers_; }
   [[nodiscard]] const solver::FittingCodes& fitting() const { return fitting_; }
@@ -48,6 +50,7 @@ class SolveSession final : public Dialogue {
   void showKnowledge(std::FILE* out) const;
   void showContradiction(std::FILE* out) const;
   void showWrongAnswers(std::FILE* out) const;
+  [[nodiscard]] std::string described(const solver::Scored& scored, std::size_t index) const;
 
   std::unique_ptr<Breaker> breaker_;
   std::vector<solver::Scored> answers_;  // room for a whole game, reserved once

@@ -22,13 +22,15 @@ std::string StrategyBreaker::introduction() const {
 
 Standing StrategyBreaker::replay(std::span<const solver::Scored> answers) {
   played_ = static_cast<std::int32_t>(answers.size());
-  if (!answers.empty() && answers.back().answer.exact == codeLength) return Standing::solved;
+  if (!answers.empty() && answers.back().answer.exact == codes().board().pegs) {
+    return Standing::solved;
+  }
   // Some code fits every answer, so there is always a guess to make; the random strategy's
   // draws come again from its seed.
   draws_.seed(seed_);
   play_.restart();
   for (const solver::Scored& given : answers) play_.replayed(given);
-  guess_ = solver::codeAt(play_.guess());
+  guess_ = play_.guess();
   return Standing::asking;
 }
 

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "lab/sessions/breaker.hpp"
-#include "solver/guess_chooser.hpp"
 #include "solver/random_draws.hpp"
 #include "solver/strategy_play.hpp"
 
@@ -18,9 +17,10 @@ class StrategyBreaker final : public Breaker {
   StrategyBreaker(unsigned seed, solver::Strategy strategy,
                   std::shared_ptr<solver::StrategyTools> tools, solver::RandomDraws& draws);
 
+  [[nodiscard]] const solver::Codes& codes() const override { return tools_->codes; }
   [[nodiscard]] std::string introduction() const override;
   Standing replay(std::span<const solver::Scored> answers) override;
-  [[nodiscard]] const Code& guess() const override { return guess_; }
+  [[nodiscard]] solver::CodeIndex guess() const override { return guess_; }
   [[nodiscard]] std::int32_t guessesPlayed() const override { return played_; }
   [[nodiscard]] std::optional<std::string> knowledge() const override { return std::nullopt; }
   [[nodiscard]] std::optional<std::string> aside() const override { return std::nullopt; }
@@ -32,7 +32,7 @@ class StrategyBreaker final : public Breaker {
   std::shared_ptr<solver::StrategyTools> tools_;
   solver::RandomDraws& draws_;
   solver::StrategyPlay play_;
-  Code guess_{};
+  solver::CodeIndex guess_ = 0;
   std::int32_t played_ = 0;
 };
 

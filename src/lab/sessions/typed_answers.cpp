@@ -8,13 +8,25 @@
 #include <numeric>
 #include <utility>
 
+#include "lab/text/code_text.hpp"
 #include "lab/text/quote.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
 constexpr std::string_view scoreHint = "type exact hits, then colour-only hits, e.g. 1 2";
-constexpr std::string_view guessHint = "type four colours from 1 to 8, e.g. 1234";
+
+// "type four colours from 1 to 8, e.g. 1234".
+std::string guessHint(const solver::Board& board) {
+  return "type " + codeWords(board) + ", e.g. " + exampleCode(board);
+}
+
+// "first" to "sixth".
+std::string ordinal(std::int32_t place) {
+  constexpr std::array<const char*, 7> words = {"",       "first", "second", "third",
+                                                "fourth", "fifth", "sixth"};
+  return words[static_cast<std::size_t>(std::clamp(place, 0, 6))];
+}
 
 bool separator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r'; }
 bool digit(char c) { return c >= '0' && c <= '9'; }
@@ -102,19 +114,21 @@ Parsed<Hits> hitsInTwoWords(std::string_view first, std::string_view second) {
   return {hits, {}};
 }
 
-// The hits as an answer a code can give.
-Parsed<solver::Answer> answerOfHits(const Hits& hits) {
+// The hits as an answer a code of `pegs` pegs can give.
+Parsed<solver::Answer> answerOfHits(const Hits& hits, std::int32_t pegs) {
   const auto [exact, colourOnly] = hits.values;
   using Answer = solver::Answer;
   if (exact < 0 || colourOnly < 0) {
     return refuse<Answer>("hits cannot be negative: " + std::string(scoreHint));
   }
-  if (exact + colourOnly > codeLength) {
+  if (exact + colourOnly > pegs) {
     return refuse<Answer>(escaped(hits.typed[0]) + " exact and " + escaped(hits.typed[1]) +
-                          " colour-only make more than the 4 pegs of a code");
+                          " colour-only make more than the " + std::to_string(pegs) +
+                          (pegs == 1 ? " peg" : " pegs") + " of a code");
   }
-  if (exact == codeLength - 1 && colourOnly == 1) {
-    return refuse<Answer>("3 exact and 1 colour-only cannot be: the fourth peg would be exact too");
+  if (exact == pegs - 1 && colourOnly == 1) {
+    return refuse<Answer>(std::to_string(pegs - 1) + " exact and 1 colour-only cannot be: the " +
+                          ordinal(pegs) + " peg would be exact too");
   }
   return {Answer{static_cast<std::int32_t>(exact), static_cast<std::int32_t>(colourOnly)}, {}};
 }
@@ -135,7 +149,7 @@ Word wordOf(std::string_view line) {
   return Word::none;
 }
 
-Parsed<solver::Answer> parseAnswer(std::string_view line) {
+Parsed<solver::Answer> parseAnswer(std::string_view line, std::int32_t pegs) {
   const auto words = tokens<3>(line);
   if (words.count == 0) return refuse<solver::Answer>("no score given: " + std::string(scoreHint));
   if (words.count > 2) {
@@ -145,32 +159,38 @@ Parsed<solver::Answer> parseAnswer(std::string_view line) {
   const auto hits = words.count == 1 ? hitsInOneWord(words.words[0])
                                      : hitsInTwoWords(words.words[0], words.words[1]);
   if (!hits.value) return {std::nullopt, hits.error};
-  return answerOfHits(*hits.value);
+  return answerOfHits(*hits.value, pegs);
 }
 
-Parsed<Code> parseGuess(std::string_view line) {
+Parsed<solver::Pegs> parseGuess(std::string_view line, const solver::Board& board) {
   // The colours may be typed together or apart; only the digits and their order count.
-  const auto words = tokens<codeLength + 1>(line);
+  const auto words = tokens<solver::maxPegs + 1>(line);
   const std::string_view shown = trimmed(line);
-  if (words.count == 0) return {std::nullopt, "no guess given: " + std::string(guessHint)};
-  std::size_t typed = 0;
+  if (words.count == 0) return {std::nullopt, "no guess given: " + guessHint(board)};
+  std::string typed;
   for (std::size_t i = 0; i < std::min(words.count, words.words.size()); ++i) {
     const std::string_view word = words.words[i];
     if (!std::all_of(word.begin(), word.end(), digit)) {
-      return {std::nullopt, quote(shown) + " is not a guess: " + std::string(guessHint)};
+      return {std::nullopt, quote(shown) + " is not a guess: " + guessHint(board)};
     }
-    typed += word.size();
+    typed += word;
   }
-  if (words.count > words.words.size() || typed != codeLength) {
-    return {std::nullopt, quote(shown) + " is not four colours: " + std::string(guessHint)};
+  if (words.count > words.words.size() || typed.size() != static_cast<std::size_t>(board.pegs)) {
+    return {std::nullopt, quote(shown) + " is not " + pegsWord(board.pegs) +
+                              (board.pegs == 1 ? " colour: " : " colours: ") + guessHint(board)};
   }
-  Code code{};
-  std::size_t position = 0;
-  for (std::size_t i = 0; i < words.count; ++i) {
-    for (const char c : words.words[i]) code[position++] = c - '0';
-  }
-  if (std::any_of(code.begin(), code.end(), [](std::int32_t c) { return c < 1 || c > 8; })) {
-    return {std::nullopt, quote(shown) + ": colours go from 1 to 8"};
+  solver::Pegs code{};
+  for (std::size_t p = 0; p < typed.size(); ++p) {
+    const std::int32_t colour = colourOfDigit(typed[p]);
+    if (colour > board.colours) {
+      return {std::nullopt, quote(shown) + ": colours go from 1 to " +
+                                (board.colours < 10 ? std::to_string(board.colours) : "9 and 0")};
+    }
+    if (!board.repeats && typed.find(typed[p]) != p) {
+      return {std::nullopt, quote(shown) + " holds colour " + typed[p] +
+                                " twice: on this board no colour stands twice"};
+    }
+    code[p] = static_cast<std::uint8_t>(colour);
   }
   return {code, {}};
 }

@@ -1,22 +1,37 @@
 #include "lab/text/code_text.hpp"
 
+#include <array>
+#include <numeric>
+
 namespace codebreaker::lab {
-char colourDigit(std::int32_t colour) { return static_cast<char>('0' + colour); }
 
-std::string compactCode(const Code& code) {
-  std::string text;
-  for (const std::int32_t colour : code) text += colourDigit(colour);
-  return text;
+std::string boardName(const solver::Board& board) {
+  return std::to_string(board.pegs) + "x" + std::to_string(board.colours);
 }
 
-std::string spacedCode(const Code& code) {
-  std::string text;
-  for (const std::int32_t colour : code) {
-    if (!text.empty()) text += ' ';
-    text += colourDigit(colour);
-  }
-  return text;
+std::string pegsWord(std::int32_t pegs) {
+  constexpr std::array<const char*, 7> words = {"no", "one", "two", "three", "four", "five", "six"};
+  if (pegs < 0 || pegs >= static_cast<std::int32_t>(words.size())) return std::to_string(pegs);
+  return words[static_cast<std::size_t>(pegs)];
 }
+
+std::string codeWords(const solver::Board& board) {
+  const std::string last =
+      board.colours < 10 ? std::to_string(board.colours) : std::string("9 and 0");
+  return pegsWord(board.pegs) + (board.pegs == 1 ? " colour" : " colours") + " from 1 to " + last;
+}
+
+std::string repeatsWords(const solver::Board& board) {
+  return board.repeats ? "repeats allowed" : "no colour twice";
+}
+
+std::vector<std::int32_t> exampleColours(const solver::Board& board) {
+  std::vector<std::int32_t> colours(static_cast<std::size_t>(board.pegs));
+  std::iota(colours.begin(), colours.end(), 1);
+  return colours;
+}
+
+std::string exampleCode(const solver::Board& board) { return compactCode(exampleColours(board)); }
 
 std::string possibleColours(const ColourGrid& grid, std::size_t position) {
   std::string colours;

@@ -1,22 +1,61 @@
-// A code and a grid of possible colours as a person reads them: the one place that turns them
-// into text.
+// Codes, colours and boards as a person reads and types them: the one place that turns them
+// into text. A colour is a digit, 1 to 9, and 0 for the tenth.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/state.hpp"
+#include "solver/board.hpp"
 
 namespace codebreaker::lab {
 
-// The digit a colour is typed and shown as.
-char colourDigit(std::int32_t colour);
+// The digit a colour is typed and shown as: '1' to '9', and '0' for the tenth.
+constexpr char colourDigit(std::int32_t colour) { return static_cast<char>('0' + colour % 10); }
 
-// "7876".
-std::string compactCode(const Code& code);
+// The colour a typed digit stands for (10 for '0'), or 0 for a character that is no digit.
+constexpr std::int32_t colourOfDigit(char digit) {
+  if (digit < '0' || digit > '9') return 0;
+  return digit == '0' ? 10 : digit - '0';
+}
 
-// "7 8 7 6".
-std::string spacedCode(const Code& code);
+// "7876", from any range of colours.
+template <typename Colours>
+std::string compactCode(const Colours& code) {
+  std::string text;
+  for (const auto colour : code) text += colourDigit(static_cast<std::int32_t>(colour));
+  return text;
+}
+
+// "7 8 7 6", from any range of colours.
+template <typename Colours>
+std::string spacedCode(const Colours& code) {
+  std::string text;
+  for (const auto colour : code) {
+    if (!text.empty()) text += ' ';
+    text += colourDigit(static_cast<std::int32_t>(colour));
+  }
+  return text;
+}
+
+// "4x6", as --board takes it.
+std::string boardName(const solver::Board& board);
+
+// "four", the pegs of a code in words.
+std::string pegsWord(std::int32_t pegs);
+
+// "four colours from 1 to 6", "five colours from 1 to 9 and 0": what a code of the board is.
+std::string codeWords(const solver::Board& board);
+
+// "repeats allowed" or "no colour twice".
+std::string repeatsWords(const solver::Board& board);
+
+// A code to give as an example: 1 2 3 4, the first colours in order, a code of every board.
+std::vector<std::int32_t> exampleColours(const solver::Board& board);
+// The same as text: "1234".
+std::string exampleCode(const solver::Board& board);
 
 // The colours `grid` still holds possible at `position` (0 to 3), as digits: "35678"; "" when
 // none is left.

@@ -10,14 +10,21 @@
 #include "game/driver.hpp"
 #include "game/seed.hpp"
 #include "lab/text/code_text.hpp"
-#include "solver/code_space.hpp"
+#include "solver/codes.hpp"
 #include "support.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
-using solver::codeAt;
-using solver::codeCount;
+constexpr std::size_t codeCount = 4096;
+
+// The `index`th code of the engine's board.
+Code codeAt(std::size_t index) {
+  static const solver::Codes codes(solver::engineBoard);
+  Code code{};
+  std::copy(codes.colours(index).begin(), codes.colours(index).end(), code.begin());
+  return code;
+}
 
 GameOutcome freshGame(unsigned seed, const Code* chosenSecret = nullptr) {
   auto state = std::make_unique<GameState>();

@@ -246,16 +246,45 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"solve", "--seed", "x"}, "solve: --seed: " + seedRange + ", got \"x\""},
       {{"solve", "7876"}, "solve: unexpected argument \"7876\""},
       {{"solve", "--strategy", "wrst"},
-       "solve: --strategy: expected engine, worst, size, parts or random, got \"wrst\""},
+       "solve: --strategy: expected engine, worst, size, parts, entropy or random, got "
+       "\"wrst\""},
       {{"solve", "--strategy"},
-       "solve: --strategy: missing value; expected engine, worst, size, parts or random"},
-      {{"compare", "--code", "7890"},
-       "compare: --code: expected four digits from 1 to 8, e.g. 7876, got \"7890\""},
+       "solve: --strategy: missing value; expected engine, worst, size, parts, entropy or "
+       "random"},
+      {{"compare", "--code", "7890"}, "compare: --code: \"7890\": colours go from 1 to 8"},
+      {{"compare", "--board", "4x10", "--code", "12345"},
+       "compare: --code: \"12345\" is not four colours: type four colours from 1 to 9 and 0, "
+       "e.g. 1234"},
+      {{"compare", "--board", "4x6", "--no-repeats", "--code", "1121"},
+       "compare: --code: \"1121\" holds colour 1 twice: on this board no colour stands twice"},
+      {{"solve", "--board", "7x8"},
+       "solve: --board: expected PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6, got "
+       "\"7x8\""},
+      {{"guess", "--board", "4x11"},
+       "guess: --board: expected PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6, got "
+       "\"4x11\""},
+      {{"compare", "--board", "4x1"},
+       "compare: --board: expected PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6, got "
+       "\"4x1\""},
+      {{"guess", "--board", "4X6"},
+       "guess: --board: expected PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6, got "
+       "\"4X6\""},
+      {{"guess", "--board", "6x4", "--no-repeats"},
+       "guess: --no-repeats: 6x4 has fewer colours than pegs, so every code would repeat one"},
+      {{"compare", "--board", "6x10"},
+       "compare: 6x10 has 1000000 codes; the strategies play boards of at most 65536"},
+      {{"solve", "--board", "5x10", "--strategy", "worst"},
+       "solve: 5x10 has 100000 codes; the strategies play boards of at most 65536"},
+      {{"solve", "--board", "4x6", "--strategy", "engine"},
+       "solve: --strategy engine plays only the 4x8 board with repeats"},
+      {{"solve", "--no-repeats", "--strategy", "engine"},
+       "solve: --strategy engine plays only the 4x8 board with repeats"},
       {{"compare", "--seed", "4294967296"},
        "compare: --seed: " + seedRange + ", got \"4294967296\""},
       {{"compare", "7876"}, "compare: unexpected argument \"7876\""},
       {{"compare", "--strategy", "worst"},
-       "compare: unknown option \"--strategy\" (options: --code, --seed, --jobs, --json, --help)"},
+       "compare: unknown option \"--strategy\" (options: --board, --no-repeats, --code, --seed, "
+       "--jobs, --json, --help)"},
       {{"guess", "--hint"}, "guess: unknown option \"--hint\" (did you mean --hints?)"},
       {{"show"}, "show: missing SECOND or --code CODE"},
       {{"show", "1", "--code", "7876"}, "show: give SECOND or --code, not both"},
@@ -295,7 +324,7 @@ TEST(LabCli, HelpGoesToStdoutWithExitZero) {
       {{"stats", "--help"}, "--to WHEN"},
       {{"sweep", "--help"}, "--jobs N"},
       {{"compare", "--help"}, "--jobs N"},
-      {{"solve", "--help"}, "as play CODE would"},
+      {{"solve", "--help"}, "--board PxC"},
       {{"guess", "--help"}, "--hints"},
       {{"show", "--help"}, "--html FILE"}};
   for (const auto& [args, mentions] : cases) {

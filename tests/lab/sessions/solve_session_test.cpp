@@ -21,21 +21,37 @@ namespace codebreaker::lab {
 namespace {
 
 using solver::Answer;
-using solver::codeAt;
-using solver::codeCount;
 using solver::Scored;
 using solver::Strategy;
 using testing::converseOn;
 using testing::replyTo;
 using Stage = SolveSession::Stage;
 
+constexpr std::size_t codeCount = 4096;
+
+const solver::Codes& engineCodes() {
+  static const solver::Codes codes(solver::engineBoard);
+  return codes;
+}
+
+// The code at `index` of the engine's board.
+Code codeAt(std::size_t index) {
+  Code code{};
+  const auto colours = engineCodes().colours(index);
+  std::copy(colours.begin(), colours.end(), code.begin());
+  return code;
+}
+
+// The guess that awaits its score, as a code of the engine's board.
+Code guessOf(const SolveSession& session) { return codeAt(session.guess()); }
+
 SolveSession engineSession(unsigned seed) {
   return SolveSession(std::make_unique<EngineBreaker>(seed));
 }
 
-SolveSession strategySession(
-    unsigned seed, Strategy strategy, solver::RandomDraws& draws,
-    std::shared_ptr<solver::StrategyTools> tools = std::make_shared<solver::StrategyTools>()) {
+SolveSession strategySession(unsigned seed, Strategy strategy, solver::RandomDraws& draws,
+                             std::shared_ptr<solver::StrategyTools> tools =
+                                 std::make_shared<solver::StrategyTools>(solver::engineBoard)) {
   return SolveSession(std::make_unique<StrategyBreaker>(seed, strategy, std::move(tools), draws));
 }
 
@@ -65,7 +81,7 @@ std::vector<Code> playedGuesses(unsigned seed, const Code& code, std::int32_t& w
 std::vector<Code> solveTruthfully(SolveSession& session, const Code& code, int wrongAt = 0) {
   std::vector<Code> guesses;
   while (session.stage() == Stage::asking && guesses.size() < 200) {
-    const Answer truth = solver::score(session.guess(), code);
+    const Answer truth = solver::score(guessOf(session), code);
     if (session.guessNumber() == wrongAt) {
       const std::size_t before = session.answers().size();
       replyTo(session, truth == Answer{0, 0} ? "0 1" : "0 0");
@@ -73,7 +89,7 @@ std::vector<Code> solveTruthfully(SolveSession& session, const Code& code, int w
       EXPECT_EQ(session.answers().size(), before);
       wrongAt = 0;
     }
-    guesses.push_back(session.guess());
+    guesses.push_back(guessOf(session));
     replyTo(session, typed(truth));
   }
   return guesses;
@@ -162,8 +178,8 @@ TEST(Solve, ContradictoryAnswersStopTheGameAndNameTheSuspects) {
         "suspects (without any one of them, some code fits all the others):\n";
     for (const int k : c.suspects) {
       const Scored& scored = session.answers()[static_cast<std::size_t>(k - 1)];
-      expected += "  guess " + std::to_string(k) + ": " + spacedCode(scored.guess) + " scored " +
-                  typed(scored.answer) + "\n";
+      expected += "  guess " + std::to_string(k) + ": " + spacedCode(codeAt(scored.guess)) +
+                  " scored " + typed(scored.answer) + "\n";
     }
     expected += "type undo to take back your last answer (again for each earlier one), or quit\n";
     EXPECT_EQ(shown, expected);
@@ -172,7 +188,7 @@ TEST(Solve, ContradictoryAnswersStopTheGameAndNameTheSuspects) {
               "no code fits your answers: type undo to take one back, or quit\n");
     EXPECT_EQ(session.answers().size(), c.answers.size());
     EXPECT_EQ(session.prompt(), "undo or quit? ");
-    const Code contradicted = session.answers().back().guess;
+    const solver::CodeIndex contradicted = session.answers().back().guess;
     replyTo(session, "undo");
     EXPECT_EQ(session.stage(), Stage::asking);
     EXPECT_EQ(session.guess(), contradicted);
@@ -243,17 +259,17 @@ TEST(Solve, FoundInSpiteOfAWrongAnswerSaysWhichAnswerDidNotFit) {
 // Every strategy plays the game that `compare` shows for the code held, and takes back a wrong
 // answer as if it had never been given.
 TEST(Solve, EachStrategyPlaysItsCompareGameForTheCodeHeld) {
-  const auto tools = std::make_shared<solver::StrategyTools>();
-  for (const Strategy strategy :
-       {Strategy::worst, Strategy::size, Strategy::parts, Strategy::random}) {
+  const auto tools = std::make_shared<solver::StrategyTools>(solver::engineBoard);
+  for (const Strategy strategy : solver::strategies) {
     for (const Code& code : {Code{7, 8, 7, 6}, Code{1, 1, 1, 1}, Code{8, 3, 8, 2}}) {
       const unsigned seed = 1700000000U;
       OwnDraws draws;
       draws.seed(seed);
       std::vector<Code> expected;
-      for (const Scored& move :
-           solver::strategyGame(tools->chooser, strategy, draws, solver::indexOf(code))) {
-        expected.push_back(move.guess);
+      const auto index =
+          static_cast<solver::CodeIndex>(*engineCodes().indexOf(solver::pegsOf(code)));
+      for (const Scored& move : solver::strategyGame(tools->chooser, strategy, draws, index)) {
+        expected.push_back(codeAt(move.guess));
       }
       if (strategy == Strategy::worst) {
         EXPECT_LE(expected.size(), 6U);
@@ -266,6 +282,42 @@ TEST(Solve, EachStrategyPlaysItsCompareGameForTheCodeHeld) {
       }
     }
   }
+}
+
+// On another board the session says the board, counts its codes, and plays each strategy's
+// game for the code held.
+TEST(Solve, AStrategyOnAnotherBoardSolvesEveryCodeHeld) {
+  const solver::Board board{4, 6, false};
+  const auto tools = std::make_shared<solver::StrategyTools>(board);
+  const solver::Codes& codes = tools->codes;
+  for (const Strategy strategy : {Strategy::entropy, Strategy::random}) {
+    for (solver::CodeIndex code = 0; code < codes.size(); code += 37) {
+      OwnDraws draws;
+      draws.seed(5);
+      std::vector<solver::CodeIndex> expected;
+      for (const Scored& move : solver::strategyGame(tools->chooser, strategy, draws, code)) {
+        expected.push_back(move.guess);
+      }
+      SolveSession session = strategySession(5, strategy, draws, tools);
+      std::vector<solver::CodeIndex> played;
+      while (session.stage() == Stage::asking && played.size() < 20) {
+        played.push_back(session.guess());
+        replyTo(session, typed(codes.answer(session.guess(), code)));
+      }
+      EXPECT_EQ(played, expected) << solver::nameOf(strategy) << " " << code;
+      EXPECT_EQ(session.stage(), Stage::solved);
+    }
+  }
+  OwnDraws draws;
+  SolveSession session = strategySession(1, Strategy::entropy, draws, tools);
+  const auto transcript = converseOn(session, "0 2\n");
+  EXPECT_TRUE(transcript.text.starts_with(
+      "Hold a code of four colours from 1 to 6 (no colour twice): the entropy strategy guesses "
+      "it.\n"))
+      << transcript.text;
+  EXPECT_NE(transcript.text.find(" of 360\n"), std::string::npos) << transcript.text;
+  EXPECT_EQ(replyTo(session, "3 1"),
+            "3 exact and 1 colour-only cannot be: the fourth peg would be exact too\n");
 }
 
 TEST(Solve, AStrategySessionReadsLikeThis) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 namespace codebreaker::lab {
@@ -62,9 +63,10 @@ TEST(Answers, RefusalsShowTheNumbersAsTyped) {
 }
 
 TEST(Answers, GuessesAreFourColoursTogetherOrApart) {
-  EXPECT_EQ(parseGuess("1234").value, (Code{1, 2, 3, 4}));
-  EXPECT_EQ(parseGuess(" 8 7 6 5 ").value, (Code{8, 7, 6, 5}));
-  EXPECT_EQ(parseGuess("12 34").value, (Code{1, 2, 3, 4}));
+  const solver::Board board = solver::engineBoard;
+  EXPECT_EQ(parseGuess("1234", board).value, solver::pegsOf(std::array{1, 2, 3, 4}));
+  EXPECT_EQ(parseGuess(" 8 7 6 5 ", board).value, solver::pegsOf(std::array{8, 7, 6, 5}));
+  EXPECT_EQ(parseGuess("12 34", board).value, solver::pegsOf(std::array{1, 2, 3, 4}));
   const struct {
     const char* line;
     const char* error;
@@ -79,7 +81,52 @@ TEST(Answers, GuessesAreFourColoursTogetherOrApart) {
       {"12-4", "\"12-4\" is not a guess: type four colours from 1 to 8, e.g. 1234"},
       {"", "no guess given: type four colours from 1 to 8, e.g. 1234"},
   };
-  for (const auto& c : cases) EXPECT_EQ(parseGuess(c.line).error, c.error) << c.line;
+  for (const auto& c : cases) EXPECT_EQ(parseGuess(c.line, board).error, c.error) << c.line;
+}
+
+// On any board: the tenth colour is 0, a code has the board's pegs, and a board without
+// repeats refuses a colour twice; each refusal says which.
+TEST(Answers, GuessesOfOtherBoards) {
+  const solver::Board ten{4, 10, false};
+  EXPECT_EQ(parseGuess("1 0 9 2", ten).value, solver::pegsOf(std::array{1, 10, 9, 2}));
+  EXPECT_EQ(parseGuess("000000", {6, 10, true}).value,
+            solver::pegsOf(std::array{10, 10, 10, 10, 10, 10}));
+  EXPECT_EQ(parseGuess("2", {1, 2, true}).value, solver::pegsOf(std::array{2}));
+  const struct {
+    const char* line;
+    solver::Board board;
+    const char* error;
+  } cases[] = {
+      {"1123", ten, "\"1123\" holds colour 1 twice: on this board no colour stands twice"},
+      {"1200", ten, "\"1200\" holds colour 0 twice: on this board no colour stands twice"},
+      {"123", ten, "\"123\" is not four colours: type four colours from 1 to 9 and 0, e.g. 1234"},
+      {"1237", {4, 6, true}, "\"1237\": colours go from 1 to 6"},
+      {"1230", {4, 9, true}, "\"1230\": colours go from 1 to 9"},
+      {"12", {1, 2, true}, "\"12\" is not one colour: type one colour from 1 to 2, e.g. 1"},
+      {"12345",
+       {6, 7, true},
+       "\"12345\" is not six colours: type six colours from 1 to 7, e.g. 123456"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(parseGuess(c.line, c.board).error, c.error) << c.line;
+}
+
+// Scores of codes with other numbers of pegs: no more hits than pegs, and never every peg but
+// one exact with one colour-only.
+TEST(Answers, ScoresOfOtherBoards) {
+  EXPECT_EQ(parseAnswer("5 0", 5).value, (Answer{5, 0}));
+  EXPECT_EQ(parseAnswer("0 6", 6).value, (Answer{0, 6}));
+  EXPECT_EQ(parseAnswer("0 0", 1).value, (Answer{0, 0}));
+  const struct {
+    const char* line;
+    std::int32_t pegs;
+    const char* error;
+  } cases[] = {
+      {"4 1", 5, "4 exact and 1 colour-only cannot be: the fifth peg would be exact too"},
+      {"0 1", 1, "0 exact and 1 colour-only cannot be: the first peg would be exact too"},
+      {"1 1", 1, "1 exact and 1 colour-only make more than the 1 peg of a code"},
+      {"3 4", 6, "3 exact and 4 colour-only make more than the 6 pegs of a code"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(parseAnswer(c.line, c.pegs).error, c.error) << c.line;
 }
 
 TEST(Answers, WordsIgnoreCaseAndBlanks) {
