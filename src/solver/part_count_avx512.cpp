@@ -17,32 +17,16 @@
 // Without optimisation the gathers are macros of the same headers that convert a mask to char.
 #pragma GCC diagnostic ignored "-Wsign-conversion"
 
+// After the pragmas: its extract is one of the builtins they quiet.
+#include "solver/part_count_four_words.hpp"
+
 namespace codebreaker::solver::part_count {
 namespace {
 
-struct FourWords {
-  using V = __m256i;
-  using Count = __m256i;
-  static constexpr std::size_t width = 4;
-  static V load(const std::uint64_t* from) {
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from));
-  }
-  static V bitAnd(V a, V b) { return _mm256_and_si256(a, b); }
-  static V bitOr(V a, V b) { return _mm256_or_si256(a, b); }
-  static V bitXor(V a, V b) { return _mm256_xor_si256(a, b); }
-  static V andNot(V a, V b) { return _mm256_andnot_si256(a, b); }
-  static V ones() { return _mm256_set1_epi64x(-1); }
-  static Count zeroCount() { return _mm256_setzero_si256(); }
-  static Count addPopcount(Count count, V mask) {
-    return _mm256_add_epi64(count, _mm256_popcnt_epi64(mask));
-  }
-  static std::uint64_t total(Count count) {
-    const __m128i pair =
-        _mm_add_epi64(_mm256_castsi256_si128(count), _mm256_extracti128_si256(count, 1));
-    return static_cast<std::uint64_t>(_mm_cvtsi128_si64(pair)) +
-           static_cast<std::uint64_t>(_mm_extract_epi64(pair, 1));
-  }
+struct LanePopcount {
+  static __m256i lanes(__m256i mask) { return _mm256_popcnt_epi64(mask); }
 };
+using FourWords = FourWordsOf<LanePopcount>;
 
 struct EightWords {
   using V = __m512i;
@@ -120,7 +104,7 @@ void weighBatch(const std::uint64_t* planes, const std::uint8_t* selections,
     const __m512i at = _mm512_slli_epi64(guess, 1);  // two words of selection per code
     const __m512i exactIds = _mm512_i64gather_epi64(at, selections, 8);
     const __m512i sharedIds = _mm512_i64gather_epi64(_mm512_add_epi64(at, one), selections, 8);
-    __m512i start[std::size_t{2 * P}];  // the first word of each plane the guess selects
+    __m512i start[std::size_t{2} * P];  // the first word of each plane the guess selects
 #pragma GCC unroll 6
     for (int p = 0; p < P; ++p) {
       const auto shift = static_cast<unsigned>(8 * p);
@@ -133,7 +117,7 @@ void weighBatch(const std::uint64_t* planes, const std::uint8_t* selections,
 #pragma GCC unroll 28
     for (std::size_t slot = 0; slot < slots; ++slot) parts[slot] = _mm512_setzero_si512();
     for (std::size_t word = 0; word < W; ++word) {
-      __m512i x[std::size_t{2 * P}];
+      __m512i x[std::size_t{2} * P];
 #pragma GCC unroll 12
       for (int k = 0; k < 2 * P; ++k) x[k] = _mm512_i64gather_epi64(start[k], planes + word, 8);
       __m512i exactBits[3];

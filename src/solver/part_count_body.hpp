@@ -10,6 +10,7 @@
 // into one mask per (exact, shared) pair and counted.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -20,6 +21,27 @@ namespace codebreaker::solver::part_count {
 // A vector type `S` provides: `V`, `Count`, `width` (64-bit words per V), `load`, `bitAnd`,
 // `bitOr`, `bitXor`, `andNot(a, b)` = ~a & b, `ones`, `zeroCount`, `addPopcount(Count, V)` and
 // `total(Count)`.
+
+// One 64-bit word of codes a step. `Tag` is a type of the including file's anonymous namespace,
+// which keeps each file's copy private to it; std::popcount becomes the processor's own
+// instruction in a file compiled for one.
+template <class Tag>
+struct WordOf {
+  using V = std::uint64_t;
+  using Count = std::uint64_t;
+  static constexpr std::size_t width = 1;
+  static V load(const std::uint64_t* from) { return *from; }
+  static V bitAnd(V a, V b) { return a & b; }
+  static V bitOr(V a, V b) { return a | b; }
+  static V bitXor(V a, V b) { return a ^ b; }
+  static V andNot(V a, V b) { return ~a & b; }
+  static V ones() { return ~V{0}; }
+  static Count zeroCount() { return 0; }
+  static Count addPopcount(Count count, V mask) {
+    return count + static_cast<Count>(std::popcount(mask));
+  }
+  static std::uint64_t total(Count count) { return count; }
+};
 
 // Sums one bit from each of the N vectors `x` into the bits (b0, b1, b2) of a 3-bit counter.
 template <int N, class S>
@@ -99,7 +121,7 @@ void countParts(const std::uint64_t* const* planes, std::size_t words, std::size
     for (int s = 0; s <= P; ++s) tally[e][s] = S::zeroCount();
   }
   for (std::size_t word = 0; word < words; word += S::width) {
-    V x[std::size_t{2 * P}];
+    V x[std::size_t{2} * P];
 #pragma GCC unroll 12
     for (int k = 0; k < 2 * P; ++k) x[k] = S::load(planes[k] + word);
     V exactBits[3];

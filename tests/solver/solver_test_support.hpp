@@ -42,6 +42,7 @@ inline std::string digitsOf(const Codes& codes, std::uint32_t index) {
 inline std::vector<std::string> digitsOf(const Codes& codes,
                                          const std::vector<std::uint32_t>& indices) {
   std::vector<std::string> all;
+  all.reserve(indices.size());
   for (const std::uint32_t index : indices) all.push_back(digitsOf(codes, index));
   return all;
 }
