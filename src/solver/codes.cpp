@@ -30,7 +30,8 @@ void Codes::enumerate(Pegs& code, std::int32_t peg) {
     return;
   }
   const auto place = static_cast<std::size_t>(peg);
-  for (std::uint8_t colour = 1; colour <= board_.colours; ++colour) {
+  for (std::int32_t each = 1; each <= board_.colours; ++each) {
+    const auto colour = static_cast<std::uint8_t>(each);
     if (!board_.repeats &&
         std::find(code.begin(), code.begin() + peg, colour) != code.begin() + peg) {
       continue;

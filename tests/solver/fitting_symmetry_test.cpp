@@ -105,11 +105,15 @@ TEST(FittingSymmetryTest, ListsTheFirstGuessOfEverySplit) {
       for (std::int32_t colourOnly = 0; exact + colourOnly <= board.pegs; ++colourOnly) {
         const auto left = narrowed(codes, all, first, {exact, colourOnly});
         if (left.empty()) continue;
-        const std::string what = name + " after " + first;
+        std::string what = name;
+        what.append(" after ").append(first);
         expectFirstOfEachSplitListed(codes, left, what);
         const std::string second = digitsOf(codes, left[left.size() / 2]);
         const auto further = narrowed(codes, left, second, {exact / 2, colourOnly});
-        if (!further.empty()) expectFirstOfEachSplitListed(codes, further, what + ", " + second);
+        if (!further.empty()) {
+          expectFirstOfEachSplitListed(codes, further,
+                                       std::string(what).append(", ").append(second));
+        }
       }
     }
     // Sets no game reaches, with and without symmetry made on purpose.

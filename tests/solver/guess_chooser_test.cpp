@@ -18,6 +18,7 @@ using test_support::indexOf;
 
 std::vector<std::uint32_t> codesOf(const Codes& codes, const std::vector<std::string>& digits) {
   std::vector<std::uint32_t> indices;
+  indices.reserve(digits.size());
   for (const std::string& code : digits) indices.push_back(indexOf(codes, code));
   return indices;
 }
