@@ -120,14 +120,9 @@ void weighBatch(const std::uint64_t* planes, const std::uint8_t* selections,
       __m512i x[std::size_t{2} * P];
 #pragma GCC unroll 12
       for (int k = 0; k < 2 * P; ++k) x[k] = _mm512_i64gather_epi64(start[k], planes + word, 8);
-      __m512i exactBits[3];
-      __m512i sharedBits[3];
-      addBits<P, S>(x, exactBits);
-      addBits<P, S>(x + P, sharedBits);
       __m512i exactIs[std::size_t{P} + 1];
       __m512i sharedIs[std::size_t{P} + 1];
-      decode<P, S>(exactBits, exactIs);
-      decode<P, S>(sharedBits, sharedIs);
+      decodeHits<P, S>(x, exactIs, sharedIs);
       std::size_t slot = 0;
 #pragma GCC unroll 8
       for (int e = 0; e <= P; ++e) {

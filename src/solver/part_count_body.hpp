@@ -108,6 +108,19 @@ inline void decode(const typename S::V* bits, typename S::V* is) {
   }
 }
 
+// From the 2 * P plane words `x` of a step (P of exact hits, then P of shared pegs): for each
+// count n from 0 to P, the mask of codes with n exact hits (`exactIs[n]`) and with n shared
+// pegs (`sharedIs[n]`).
+template <int P, class S>
+inline void decodeHits(const typename S::V* x, typename S::V* exactIs, typename S::V* sharedIs) {
+  typename S::V exactBits[3];
+  typename S::V sharedBits[3];
+  addBits<P, S>(x, exactBits);
+  addBits<P, S>(x + P, sharedBits);
+  decode<P, S>(exactBits, exactIs);
+  decode<P, S>(sharedBits, sharedIs);
+}
+
 // The kernel: see part_count::Counter. P is the board's peg count.
 template <int P, class S>
 void countParts(const std::uint64_t* const* planes, std::size_t words, std::size_t held,
@@ -124,14 +137,9 @@ void countParts(const std::uint64_t* const* planes, std::size_t words, std::size
     V x[std::size_t{2} * P];
 #pragma GCC unroll 12
     for (int k = 0; k < 2 * P; ++k) x[k] = S::load(planes[k] + word);
-    V exactBits[3];
-    V sharedBits[3];
-    addBits<P, S>(x, exactBits);
-    addBits<P, S>(x + P, sharedBits);
     V exactIs[std::size_t{P} + 1];
     V sharedIs[std::size_t{P} + 1];
-    decode<P, S>(exactBits, exactIs);
-    decode<P, S>(sharedBits, sharedIs);
+    decodeHits<P, S>(x, exactIs, sharedIs);
 #pragma GCC unroll 8
     for (int e = 0; e <= P; ++e) {
 #pragma GCC unroll 8
