@@ -48,14 +48,6 @@ StrategyGame engineGame(unsigned seed, const Code& code) {
   return game;
 }
 
-// The engine's game needs its own kind of code.
-Code engineCode(const solver::Codes& codes, solver::CodeIndex code) {
-  Code engine{};
-  const auto colours = codes.colours(code);
-  std::copy(colours.begin(), colours.end(), engine.begin());
-  return engine;
-}
-
 // What one worker of a comparison weighs guesses and draws with.
 struct StrategyWorker {
   explicit StrategyWorker(const solver::Codes& codes) : chooser(codes) {}

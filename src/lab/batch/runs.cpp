@@ -76,6 +76,13 @@ StatsResult runStats(std::int64_t first, std::uint64_t games, const RunPlan& pla
   return result;
 }
 
+Code engineCode(const solver::Codes& codes, solver::CodeIndex index) {
+  Code code{};
+  const auto colours = codes.colours(index);
+  std::copy(colours.begin(), colours.end(), code.begin());
+  return code;
+}
+
 SweepResult runSweep(unsigned seed, const RunPlan& plan, const ProgressFn& progress) {
   SweepResult result;
   const solver::Codes codes(solver::engineBoard);
@@ -84,8 +91,7 @@ SweepResult runSweep(unsigned seed, const RunPlan& plan, const ProgressFn& progr
   const auto workers = playInBlocks<GuessHistogram>(
       codes.size(), sweepBlock, plan, progress,
       [seed, &codes, &result](std::uint64_t i, Player& player, GuessHistogram& histogram) {
-        Code code{};
-        std::copy(codes.colours(i).begin(), codes.colours(i).end(), code.begin());
+        const Code code = engineCode(codes, static_cast<solver::CodeIndex>(i));
         const GameOutcome outcome = player.play(seed, &code);
         histogram.add(outcome.won(), outcome.guesses);
         result.games[i] = {code, outcome.guesses, outcome.won()};

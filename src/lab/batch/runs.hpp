@@ -10,6 +10,7 @@
 #include "lab/batch/workers.hpp"
 #include "lab/report/histogram.hpp"
 #include "lab/report/longest_games.hpp"
+#include "solver/codes.hpp"
 
 namespace codebreaker::lab {
 
@@ -39,5 +40,8 @@ struct SweepResult {
 // Plays every hidden code, seeding the draws with `seed` before each game, so that
 // `play CODE --seed seed` replays any one of them.
 SweepResult runSweep(unsigned seed, const RunPlan& plan, const ProgressFn& progress = {});
+
+// Code `index` of the engine's board as the game's own kind of code, for the engine to play.
+Code engineCode(const solver::Codes& codes, solver::CodeIndex index);
 
 }  // namespace codebreaker::lab
