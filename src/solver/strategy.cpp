@@ -6,10 +6,11 @@ namespace codebreaker::solver {
 
 std::string_view nameOf(Strategy strategy) {
   if (const auto rule = ruleOf(strategy)) return ruleName(*rule);
-  return "random";
+  return strategy == Strategy::random ? "random" : "optimal";
 }
 
 std::optional<Strategy> strategyNamed(std::string_view name) {
+  if (name == nameOf(Strategy::optimal)) return Strategy::optimal;
   const auto found = std::find_if(strategies.begin(), strategies.end(),
                                   [name](Strategy strategy) { return nameOf(strategy) == name; });
   if (found == strategies.end()) return std::nullopt;
@@ -27,6 +28,7 @@ std::optional<Rule> ruleOf(Strategy strategy) {
     case Strategy::entropy:
       return Rule::entropy;
     case Strategy::random:
+    case Strategy::optimal:
       break;
   }
   return std::nullopt;

@@ -1,6 +1,7 @@
-// The classic strategies the engine is measured against, by name: four one-step look-ahead
-// rules (see look_ahead_rules.hpp) and a random one, which guesses a fitting code drawn at
-// random: the draw modulo their number, in code order.
+// The strategies the engine is measured against, by name: four one-step look-ahead rules (see
+// look_ahead_rules.hpp); a random one, which guesses a fitting code drawn at random (the draw
+// modulo their number, in code order); and the optimal strategy (see optimal.hpp), the fewest
+// guesses in total over every code, played from its tree.
 #pragma once
 
 #include <array>
@@ -11,9 +12,10 @@
 
 namespace codebreaker::solver {
 
-enum class Strategy { worst, size, parts, entropy, random };
+enum class Strategy { worst, size, parts, entropy, random, optimal };
 
-// In the order reports list them.
+// The classic strategies, in the order reports list them; the optimal one comes after them
+// where it is played.
 inline constexpr std::array<Strategy, 5> strategies = {
     Strategy::worst, Strategy::size, Strategy::parts, Strategy::entropy, Strategy::random};
 

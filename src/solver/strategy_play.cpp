@@ -10,17 +10,31 @@ StrategyPlay::StrategyPlay(GuessChooser& chooser, Strategy strategy, RandomDraws
   restart();
 }
 
+StrategyPlay::StrategyPlay(GuessChooser& chooser, const DecisionTree& tree, RandomDraws& draws)
+    : StrategyPlay(chooser, Strategy::optimal, draws) {
+  tree_ = &tree;
+}
+
 void StrategyPlay::restart() {
   std::iota(codes_.begin(), codes_.end(), CodeIndex{0});
   count_ = codes_.size();
+  node_ = 0;
 }
 
 CodeIndex StrategyPlay::guess() {
+  if (tree_ != nullptr) return tree_->nodes[node_].guess;
   if (const auto rule = ruleOf(strategy_)) return chooser_.choose(*rule, fitting());
   return randomGuess(draws_.next(), fitting());
 }
 
 void StrategyPlay::answered(CodeIndex guess, AnswerSlot slot) {
+  if (tree_ != nullptr) {
+    // The tree's branch for the answer; the codes that fit give only answers it has.
+    const DecisionTree::Node& node = tree_->nodes[node_];
+    for (std::uint32_t b = node.firstBranch; b < node.firstBranch + node.branchCount; ++b) {
+      if (tree_->branches[b].answer == slot) node_ = tree_->branches[b].next;
+    }
+  }
   const Codes& board = chooser_.codes();
   const auto kept =
       std::remove_if(codes_.begin(), codes_.begin() + static_cast<std::ptrdiff_t>(count_),

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "solver/decision_tree.hpp"
 #include "solver/guess_chooser.hpp"
 #include "solver/random_draws.hpp"
 #include "solver/scored.hpp"
@@ -29,10 +30,13 @@ inline CodeIndex randomGuess(int draw, std::span<const CodeIndex> fitting) {
 }
 
 // The codes that still fit are kept in code order. The random strategy takes its draws from
-// `draws`, which the caller seeds before each game.
+// `draws`, which the caller seeds before each game; a strategy given as its tree (the optimal
+// one, or any tree read back) plays the tree's guesses.
 class StrategyPlay {
  public:
   StrategyPlay(GuessChooser& chooser, Strategy strategy, RandomDraws& draws);
+  // Plays `tree`, a valid strategy for the chooser's board, which must outlive the play.
+  StrategyPlay(GuessChooser& chooser, const DecisionTree& tree, RandomDraws& draws);
 
   // A new game: every code fits.
   void restart();
@@ -51,6 +55,8 @@ class StrategyPlay {
   GuessChooser& chooser_;
   Strategy strategy_;
   RandomDraws& draws_;
+  const DecisionTree* tree_ = nullptr;
+  std::uint32_t node_ = 0;        // where a tree's game stands
   std::vector<CodeIndex> codes_;  // the fitting ones first
   std::size_t count_ = 0;
 };

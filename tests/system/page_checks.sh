@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The pages `show --html` writes, checked as a person meets them: valid HTML5 by the validator
-# (any warning fails), then loaded in headless Chromium, whose rendered document must hold one
-# row per guess and the game's result, and print to PDF.
+# The pages `show --html` and `tree --html` write, checked as a person meets them: valid HTML5
+# by the validator (any warning fails), then loaded in headless Chromium, whose rendered
+# document must hold what the page is for (one row per guess and the game's result; every code
+# found once), and print to PDF.
 # Usage: page_checks.sh LAB_BINARY
 set -euo pipefail
 lab=$1
@@ -52,4 +53,34 @@ for game in "${games[@]}"; do
   browse --print-to-pdf="$work/page.pdf" "file://$page" >/dev/null
   [ -s "$work/page.pdf" ] || { echo "show $game: the page did not print" >&2; exit 1; }
   echo "show $game: valid, $rows rows in the browser, prints"
+done
+
+# The pages of `tree --html`: valid, every code of the board found once in the browser's
+# document, and printable.
+trees=("optimal --board 3x3" "entropy --board 4x6" "worst --board 4x5 --no-repeats")
+codes=(27 1296 120)
+for i in "${!trees[@]}"; do
+  tree=${trees[$i]}
+  page="$work/tree.html"
+  # shellcheck disable=SC2086
+  "$lab" tree $tree --html "$page" >/dev/null
+
+  if ! report=$(tidy -q -e "$page" 2>&1) || [ -n "$report" ]; then
+    echo "tree $tree: the validator objects:" >&2
+    echo "$report" >&2
+    exit 1
+  fi
+
+  rm -rf "$work/profile"
+  dom=$(browse --dump-dom "file://$page")
+  found=$(grep -o 'class="found"' <<<"$dom" | wc -l)
+  if [ "$found" != "${codes[$i]}" ]; then
+    echo "tree $tree: the browser shows $found codes found of ${codes[$i]}" >&2
+    exit 1
+  fi
+
+  rm -rf "$work/profile" "$work/tree.pdf"
+  browse --print-to-pdf="$work/tree.pdf" "file://$page" >/dev/null
+  [ -s "$work/tree.pdf" ] || { echo "tree $tree: the page did not print" >&2; exit 1; }
+  echo "tree $tree: valid, $found codes found in the browser, prints"
 done

@@ -58,14 +58,32 @@ struct StrategyWorker {
 StrategyFigures strategyFigures(Strategy strategy, StrategyWorker& worker, unsigned seed) {
   const solver::TreeRun run = solver::runStrategy(worker.chooser, strategy, worker.draws, seed);
   StrategyFigures figures{
-      solver::nameOf(strategy), compactCode(worker.chooser.codes().colours(run.firstGuess)), {}};
+      solver::nameOf(strategy), compactCode(worker.chooser.codes().colours(run.firstGuess)), {},
+      std::nullopt};
   for (const std::int32_t guesses : run.guesses) figures.histogram.add(true, guesses);
   return figures;
 }
 
+// The optimal strategy's row, searched on every thread once the others are done; without a
+// strategy within the limits, a note that says so instead.
+void addOptimal(Comparison& comparison, const solver::Codes& codes, const SearchLimits& limits) {
+  SearchProgress progress("optimal");
+  const StrategyTree found =
+      strategyTree(codes, solver::Strategy::optimal, comparison.seed, limits, std::ref(progress));
+  if (found.tree.nodes.empty()) {
+    comparison.notes.push_back(searchText("optimal", *found.search));
+    return;
+  }
+  StrategyFigures figures{
+      "optimal", compactCode(codes.colours(found.tree.nodes[0].guess)), {}, found.search};
+  for (const std::int32_t guesses : found.guesses) figures.histogram.add(true, guesses);
+  comparison.figures.push_back(std::move(figures));
+}
+
 }  // namespace
 
-Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const RunPlan& plan) {
+Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const RunPlan& plan,
+                             const std::optional<SearchLimits>& optimal) {
   Comparison comparison{codes.board(), seed, {}, {}};
   const bool withEngine = codes.board() == solver::engineBoard;
   if (!withEngine) comparison.notes.emplace_back(engineLeftOut);
@@ -73,7 +91,7 @@ Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const Ru
   // starts, since this one game takes its draws from std::rand.
   if (withEngine) {
     comparison.figures.push_back(
-        {engineName, engineGame(seed, engineCode(codes, 0)).moves.front().guess, {}});
+        {engineName, engineGame(seed, engineCode(codes, 0)).moves.front().guess, {}, std::nullopt});
   }
   const std::size_t first = comparison.figures.size();
   comparison.figures.resize(first + solver::strategies.size());
@@ -89,10 +107,12 @@ Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const Ru
           strategyFigures(solver::strategies[row - first], workers[worker], seed);
     }
   });
+  if (optimal) addOptimal(comparison, codes, *optimal);
   return comparison;
 }
 
-CodeComparison compareOnCode(const solver::Codes& codes, unsigned seed, solver::CodeIndex code) {
+CodeComparison compareOnCode(const solver::Codes& codes, unsigned seed, solver::CodeIndex code,
+                             const std::optional<SearchLimits>& optimal) {
   CodeComparison comparison{codes.board(), seed, compactCode(codes.colours(code)), {}, {}};
   if (codes.board() == solver::engineBoard) {
     comparison.games.push_back(engineGame(seed, engineCode(codes, code)));
@@ -107,6 +127,20 @@ CodeComparison compareOnCode(const solver::Codes& codes, unsigned seed, solver::
         comparison.games.emplace_back(StrategyGame{solver::nameOf(strategy), {}, true});
     for (const solver::Scored& move : solver::strategyGame(chooser, strategy, draws, code)) {
       game.moves.push_back({compactCode(codes.colours(move.guess)), move.answer});
+    }
+  }
+  if (optimal) {
+    const StrategyTree found = strategyTree(codes, solver::Strategy::optimal, seed, *optimal);
+    if (found.tree.nodes.empty()) {
+      comparison.notes.push_back(searchText("optimal", *found.search));
+    } else {
+      StrategyGame& game = comparison.games.emplace_back(StrategyGame{"optimal", {}, true});
+      solver::StrategyPlay play(chooser, found.tree, draws);
+      std::vector<solver::Scored> moves;
+      solver::playOut(play, code, &moves);
+      for (const solver::Scored& move : moves) {
+        game.moves.push_back({compactCode(codes.colours(move.guess)), move.answer});
+      }
     }
   }
   return comparison;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "lab/text/code_text.hpp"
 #include "lab/text/quote.hpp"
 
 namespace codebreaker::lab {
@@ -33,20 +34,8 @@ Parsed<Code> parseCode(std::string_view name, std::string_view text) {
 }
 
 Parsed<solver::Board> parseBoard(std::string_view name, std::string_view text) {
-  const std::size_t x = text.find('x');
-  if (x == std::string_view::npos) return {std::nullopt, expected(name, boardAccepts, text)};
-  const std::string_view pegs = text.substr(0, x);
-  const std::string_view colours = text.substr(x + 1);
-  if (!allDigits(pegs) || !allDigits(colours) || pegs.size() > 1 || colours.size() > 2) {
-    return {std::nullopt, expected(name, boardAccepts, text)};
-  }
-  solver::Board board;
-  std::from_chars(pegs.data(), pegs.data() + pegs.size(), board.pegs);
-  std::from_chars(colours.data(), colours.data() + colours.size(), board.colours);
-  if (board.pegs < solver::minPegs || board.pegs > solver::maxPegs ||
-      board.colours < solver::minColours || board.colours > solver::maxColours) {
-    return {std::nullopt, expected(name, boardAccepts, text)};
-  }
+  const auto board = boardNamed(text);
+  if (!board) return {std::nullopt, expected(name, boardAccepts, text)};
   return {board, {}};
 }
 

@@ -17,6 +17,7 @@ std::unique_ptr<Command> makeSolve(CLI::App& lab);
 std::unique_ptr<Command> makeGuess(CLI::App& lab);
 std::unique_ptr<Command> makeShow(CLI::App& lab);
 std::unique_ptr<Command> makeCompare(CLI::App& lab);
+std::unique_ptr<Command> makeTree(CLI::App& lab);
 
 // Every command, declared on `lab` in the order --help lists them.
 std::vector<std::unique_ptr<Command>> makeCommands(CLI::App& lab);

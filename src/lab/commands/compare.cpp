@@ -14,6 +14,7 @@ class Compare final : public Command {
   const Given& code_ = words_.option("--code", "CODE", "a code of the board, e.g. 7876",
                                      "Show each strategy's game for this one code");
   EveryCodeOptions options_{words_, "Seed of the engine and random, 0 to 4294967295 (default 1)"};
+  SearchOptions search_{words_};
 
  public:
   using Command::Command;
@@ -33,8 +34,11 @@ class Compare final : public Command {
     if (refused(choice)) return exitUsage;
     const auto code = parseGuess(code_.value(), codes.board());
     if (!code.value) return refuse(code_.name() + ": " + code.error);
+    const auto optimal = optimalLimits(codes, choice.value->threads);
+    if (refused(optimal)) return exitUsage;
     const auto index = static_cast<solver::CodeIndex>(*codes.indexOf(*code.value));
-    const CodeComparison games = compareOnCode(codes, choice.value->seed, index);
+    CodeComparison games = compareOnCode(codes, choice.value->seed, index, *optimal.value);
+    if (const auto why = optimalLeftOut(codes)) games.notes.push_back(*why);
     return writeOut(options_.json() ? formatJson(games) : formatText(games));
   }
 
@@ -42,9 +46,38 @@ class Compare final : public Command {
   [[nodiscard]] int compareEveryCode(const solver::Codes& codes) const {
     const auto choice = options_.choice();
     if (refused(choice)) return exitUsage;
-    const Comparison comparison =
-        compareStrategies(codes, choice.value->seed, JobsOption::plan(choice.value->threads));
+    const auto optimal = optimalLimits(codes, choice.value->threads);
+    if (refused(optimal)) return exitUsage;
+    Comparison comparison = compareStrategies(
+        codes, choice.value->seed, JobsOption::plan(choice.value->threads), *optimal.value);
+    if (const auto why = optimalLeftOut(codes)) comparison.notes.push_back(*why);
     return writeOut(options_.json() ? formatJson(comparison) : formatText(comparison));
+  }
+
+  // The optimal strategy is shown where it is proved in moments (boards of at most 1,296
+  // codes) and where --time-limit asks for it; elsewhere a plain compare stays quick.
+  [[nodiscard]] bool optimalShown(const solver::Codes& codes) const {
+    return !strategyBoardProblem(codes.board(), solver::Strategy::optimal) &&
+           (codes.size() <= quickOptimalCodes || search_.timeLimitGiven());
+  }
+
+  // The limits of the optimal search, or nothing when it is not shown.
+  [[nodiscard]] Parsed<std::optional<SearchLimits>> optimalLimits(const solver::Codes& codes,
+                                                                  unsigned threads) const {
+    const auto limits = search_.limits(codes.size(), threads);
+    if (!limits.value) return {std::nullopt, limits.error};
+    if (!optimalShown(codes)) return {std::optional<SearchLimits>(), {}};
+    return {limits.value, {}};
+  }
+
+  // Why the optimal strategy is left out, or nothing when it is shown.
+  [[nodiscard]] std::optional<std::string> optimalLeftOut(const solver::Codes& codes) const {
+    if (optimalShown(codes)) return std::nullopt;
+    if (const auto problem = strategyBoardProblem(codes.board(), solver::Strategy::optimal)) {
+      return "optimal is left out: " + *problem;
+    }
+    return "optimal is left out on boards of more than " + std::to_string(quickOptimalCodes) +
+           " codes unless --time-limit gives it time";
   }
 };
 

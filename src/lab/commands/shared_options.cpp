@@ -1,5 +1,9 @@
 #include "lab/commands/shared_options.hpp"
 
+#include <cctype>
+#include <charconv>
+#include <system_error>
+
 #include "game/glibc_rand.hpp"
 #include "game/seed.hpp"
 #include "lab/cli/instant.hpp"
@@ -50,11 +54,62 @@ Parsed<solver::Board> BoardOptions::board() const {
   return board;
 }
 
+namespace {
+
+// "4x6 has 1296 codes; the strategies play boards of at most 1000", or nothing within the limit.
+std::optional<std::string> beyond(const solver::Board& board, std::size_t limit,
+                                  std::string_view players) {
+  if (board.codeCount() <= limit) return std::nullopt;
+  return boardWords(board) + " has " + std::to_string(board.codeCount()) + " codes; " +
+         std::string(players) + " boards of at most " + std::to_string(limit);
+}
+
+}  // namespace
+
 std::optional<std::string> strategyBoardProblem(const solver::Board& board) {
-  if (board.codeCount() <= solver::strategyCodeLimit) return std::nullopt;
-  return boardName(board) + (board.repeats ? "" : " without repeats") + " has " +
-         std::to_string(board.codeCount()) + " codes; the strategies play boards of at most " +
-         std::to_string(solver::strategyCodeLimit);
+  return beyond(board, solver::strategyCodeLimit, "the strategies play");
+}
+
+std::optional<std::string> strategyBoardProblem(const solver::Board& board,
+                                                solver::Strategy strategy) {
+  if (auto problem = strategyBoardProblem(board)) return problem;
+  if (strategy != solver::Strategy::optimal) return std::nullopt;
+  return beyond(board, optimalCodeLimit, "the optimal search plays");
+}
+
+SearchOptions::SearchOptions(CommandWords& words)
+    : maxGuesses_(words.option("--max-guesses", "D", "a whole number from 1 to 20",
+                               "optimal: solve every code within D guesses")),
+      timeLimit_(words.option("--time-limit", "SECONDS", "a number of seconds above 0, e.g. 30",
+                              "optimal: time allowed (default: none to 1296 codes, else 60)")) {}
+
+Parsed<SearchLimits> SearchOptions::limits(std::size_t codes, unsigned jobs) const {
+  SearchLimits limits;
+  limits.jobs = jobs;
+  limits.timeLimitSeconds = codes > quickOptimalCodes ? defaultTimeLimit : 0;
+  if (maxGuesses_.present()) {
+    const auto most =
+        parseAtLeast(maxGuesses_.name(), maxGuesses_.value(), 1, "a whole number from 1 to 20");
+    if (!most.value || *most.value > 20) {
+      return {std::nullopt,
+              expected(maxGuesses_.name(), "a whole number from 1 to 20", maxGuesses_.value())};
+    }
+    limits.maxGuesses = static_cast<std::int32_t>(*most.value);
+  }
+  if (timeLimit_.present()) {
+    // Plain decimal seconds: no sign, exponent or hexadecimal.
+    const std::string& text = timeLimit_.value();
+    double seconds = 0;
+    const char* const end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seconds, std::chars_format::fixed);
+    const bool plain = !text.empty() && std::isdigit(static_cast<unsigned char>(text[0])) != 0;
+    if (!plain || error != std::errc{} || stop != end || !(seconds > 0) || seconds > 1e9) {
+      return {std::nullopt,
+              expected(timeLimit_.name(), "a number of seconds above 0, e.g. 30", text)};
+    }
+    limits.timeLimitSeconds = seconds;
+  }
+  return {limits, {}};
 }
 
 const bool& jsonFlag(CommandWords& words) {

@@ -9,12 +9,14 @@
 
 #include "lab/batch/progress.hpp"
 #include "lab/batch/stopwatch.hpp"
+#include "lab/batch/strategy_trees.hpp"
 #include "lab/batch/workers.hpp"
 #include "lab/cli/command_words.hpp"
 #include "lab/cli/values.hpp"
 #include "lab/report/run_report.hpp"
 #include "lab/text/output.hpp"
 #include "solver/board.hpp"
+#include "solver/strategy.hpp"
 
 namespace codebreaker::lab {
 
@@ -57,6 +59,8 @@ class BoardOptions {
 
   // The board, checked: without repeats it needs at least as many colours as pegs.
   [[nodiscard]] Parsed<solver::Board> board() const;
+  // Whether the words name a board at all (--board or --no-repeats).
+  [[nodiscard]] bool given() const { return board_.present() || noRepeats_; }
 
  private:
   const Given& board_;
@@ -66,6 +70,32 @@ class BoardOptions {
 // Why the strategies cannot play `board`, or nothing when they can: at most
 // solver::strategyCodeLimit codes.
 std::optional<std::string> strategyBoardProblem(const solver::Board& board);
+
+// --max-guesses D and --time-limit SECONDS: the limits of the optimal search. Without a time
+// limit the search runs to its end on boards of at most 1,296 codes, and stops after a minute
+// on bigger ones (saying what it proved by then).
+class SearchOptions {
+ public:
+  explicit SearchOptions(CommandWords& words);
+
+  // The limits for a search on a board of `codes` codes, on `jobs` threads.
+  [[nodiscard]] Parsed<SearchLimits> limits(std::size_t codes, unsigned jobs) const;
+  [[nodiscard]] bool timeLimitGiven() const { return timeLimit_.present(); }
+
+ private:
+  const Given& maxGuesses_;
+  const Given& timeLimit_;
+};
+
+// The boards on which the optimal search runs to its end by default, and which compare shows
+// it on without a time limit: 4 pegs of 6 colours and smaller.
+inline constexpr std::size_t quickOptimalCodes = 1296;
+inline constexpr double defaultTimeLimit = 60;
+
+// Why `strategy` cannot play `board`, or nothing: the strategies' limit of codes, and the optimal
+// search's smaller one.
+std::optional<std::string> strategyBoardProblem(const solver::Board& board,
+                                                solver::Strategy strategy);
 
 // --json: one JSON object instead of text.
 const bool& jsonFlag(CommandWords& words);

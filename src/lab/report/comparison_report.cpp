@@ -20,7 +20,7 @@ constexpr std::size_t lineWidth = 80;
 // repeats, ".
 std::string boardHeading(const solver::Board& board) {
   if (board == solver::engineBoard) return "";
-  return boardName(board) + (board.repeats ? "" : " without repeats") + ", ";
+  return boardWords(board) + ", ";
 }
 
 // The board of a JSON report: "board": "4x6", "repeats": true.
@@ -66,11 +66,20 @@ std::int32_t longestGame(const Comparison& comparison) {
 
 std::size_t pegsOf(const solver::Board& board) { return static_cast<std::size_t>(board.pegs); }
 
+// A row's name, marked when the search did not prove it optimal: "optimal?".
+std::string rowName(const StrategyFigures& figures) {
+  return std::string(figures.name) + (figures.search && !figures.search->proved ? "?" : "");
+}
+
 // The width of the widest name.
-template <typename Rows>
-std::size_t nameWidth(const Rows& rows) {
+std::size_t nameWidth(const std::vector<StrategyFigures>& rows) {
   std::size_t width = 0;
-  for (const auto& entry : rows) width = std::max(width, entry.name.size());
+  for (const auto& row : rows) width = std::max(width, rowName(row).size());
+  return width;
+}
+std::size_t nameWidth(const std::vector<StrategyGame>& games) {
+  std::size_t width = 0;
+  for (const auto& game : games) width = std::max(width, game.name.size());
   return width;
 }
 
@@ -93,7 +102,7 @@ void appendTable(std::string& out, const Comparison& comparison) {
   out += '\n';
   for (const StrategyFigures& figures : comparison.figures) {
     const Summary summary = summarise(figures.histogram);
-    out += padded(std::string(figures.name), names, false);
+    out += padded(rowName(figures), names, false);
     out += padded(figures.firstGuess, firsts, true);
     out += padded(meanText(summary), 6, true);
     out += padded(optionalNumber(summary.median), 7, true);
@@ -106,6 +115,10 @@ void appendTable(std::string& out, const Comparison& comparison) {
     out += '\n';
   }
   for (const StrategyFigures& figures : comparison.figures) {
+    // What the search proved, where the row alone does not say it: a bound, or a maximum.
+    if (figures.search && (!figures.search->proved || figures.search->maxGuesses > 0)) {
+      out += searchText(figures.name, *figures.search) + "\n";
+    }
     if (figures.histogram.lost == 0) continue;
     out += std::string(figures.name) + " lost " + std::to_string(figures.histogram.lost) +
            " codes (not in its figures)\n";
@@ -187,6 +200,14 @@ std::string formatJson(const Comparison& comparison) {
     entry["p90"] = jsonFigure(summary.p90);
     entry["worst"] = jsonFigure(summary.max);
     entry["histogram"] = histogramJson(figures.histogram);
+    if (figures.search) {
+      entry["maxGuesses"] = figures.search->maxGuesses > 0
+                                ? nlohmann::ordered_json(figures.search->maxGuesses)
+                                : nullptr;
+      entry["lowerBound"] = figures.search->lowerBound;
+      entry["upperBound"] = figures.search->upperBound;
+      entry["proved"] = figures.search->proved;
+    }
     json["strategies"].push_back(entry);
   }
   return json.dump() + "\n";

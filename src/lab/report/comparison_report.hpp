@@ -4,11 +4,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lab/report/histogram.hpp"
+#include "lab/report/tree_report.hpp"
 #include "solver/board.hpp"
 #include "solver/score.hpp"
 
@@ -20,6 +22,7 @@ struct StrategyFigures {
   std::string_view name;
   std::string firstGuess;  // as typed: "1234"
   GuessHistogram histogram;
+  std::optional<SearchFigures> search;  // the optimal strategy's: what its search proved
 };
 
 // Every strategy on every code of a board: the engine first, on its own board, then the

@@ -9,15 +9,28 @@ StrategyBreaker::StrategyBreaker(unsigned seed, solver::Strategy strategy,
                                  solver::RandomDraws& draws)
     : seed_(seed),
       strategy_(strategy),
+      name_(solver::nameOf(strategy)),
       tools_(std::move(tools)),
       draws_(draws),
       play_(tools_->chooser, strategy, draws) {}
+
+StrategyBreaker::StrategyBreaker(std::string strategy,
+                                 std::shared_ptr<const solver::DecisionTree> tree,
+                                 std::shared_ptr<solver::StrategyTools> tools,
+                                 solver::RandomDraws& draws)
+    : seed_(0),
+      strategy_(solver::Strategy::optimal),
+      name_(std::move(strategy)),
+      tree_(std::move(tree)),
+      tools_(std::move(tools)),
+      draws_(draws),
+      play_(tools_->chooser, *tree_, draws) {}
 
 std::string StrategyBreaker::introduction() const {
   if (strategy_ == solver::Strategy::random) {
     return "the random strategy guesses it, seed " + std::to_string(seed_) + ".";
   }
-  return "the " + std::string(solver::nameOf(strategy_)) + " strategy guesses it.";
+  return "the " + name_ + " strategy guesses it.";
 }
 
 Standing StrategyBreaker::replay(std::span<const solver::Scored> answers) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "lab/sessions/breaker.hpp"
 #include "solver/random_draws.hpp"
@@ -15,6 +16,10 @@ class StrategyBreaker final : public Breaker {
   // `tools` may be shared with other sessions; `draws`, which the random strategy reseeds with
   // `seed` at every replay, are the caller's and must outlive the breaker.
   StrategyBreaker(unsigned seed, solver::Strategy strategy,
+                  std::shared_ptr<solver::StrategyTools> tools, solver::RandomDraws& draws);
+  // Plays `tree`, a strategy for the tools' board, as `strategy` (the optimal one, or one read
+  // from a file, named by the file).
+  StrategyBreaker(std::string strategy, std::shared_ptr<const solver::DecisionTree> tree,
                   std::shared_ptr<solver::StrategyTools> tools, solver::RandomDraws& draws);
 
   [[nodiscard]] const solver::Codes& codes() const override { return tools_->codes; }
@@ -29,6 +34,8 @@ class StrategyBreaker final : public Breaker {
  private:
   unsigned seed_;
   solver::Strategy strategy_;
+  std::string name_;
+  std::shared_ptr<const solver::DecisionTree> tree_;
   std::shared_ptr<solver::StrategyTools> tools_;
   solver::RandomDraws& draws_;
   solver::StrategyPlay play_;

@@ -1,7 +1,8 @@
 #include "lab/show/html_page.hpp"
 
 #include "lab/show/lessons.hpp"
-#include "lab/show/peg_colours.hpp"
+#include "lab/text/html_text.hpp"
+#include "lab/text/peg_colours.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -41,43 +42,6 @@ table.grid td.before { background: #eee; color: #aaa; }
 .end { font-size: 1.1rem; font-weight: 700; }
 @media print { body { margin: 0; font-size: 10pt; } }
 )";
-
-std::string escaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
-// One rule per colour, from the one palette every view uses.
-std::string pegStyle() {
-  std::string css;
-  for (std::int32_t colour = 1; colour <= colourCount; ++colour) {
-    const PegColour& paint = pegColour(colour);
-    const std::string name = ".c" + std::to_string(colour);
-    // The grid's column heads carry the colour too, over the grid's grey headings.
-    css.append(name).append(", table.grid th").append(name).append(" { background: ");
-    css.append(paint.hex).append("; color: ").append(paint.lightDigit ? "#fff" : "#111");
-    css.append("; }\n");
-  }
-  return css;
-}
 
 std::string pegsHtml(const Code& code) {
   std::string html = "<span class=\"pegs\">";
@@ -135,10 +99,10 @@ std::string attemptRow(const ShownAttempt& attempt) {
     html += "<td>" + pegsHtml(attempt.guess) + "</td>";
     html += "<td class=\"score\">" + keys(attempt) + scoreText(attempt) + "</td>";
   }
-  html += "<td><p class=\"phase\">" + escaped(phaseText(attempt));
-  if (deduced) html += ": " + escaped(deducedText(attempt));
+  html += "<td><p class=\"phase\">" + htmlEscaped(phaseText(attempt));
+  if (deduced) html += ": " + htmlEscaped(deducedText(attempt));
   html += "</p><ul class=\"taught\">";
-  for (const std::string& lesson : lessons(attempt)) html += "<li>" + escaped(lesson) + "</li>";
+  for (const std::string& lesson : lessons(attempt)) html += "<li>" + htmlEscaped(lesson) + "</li>";
   html += "</ul></td>";
   html += "<td>" + grid(attempt) + "</td></tr>\n";
   return html;
@@ -152,9 +116,9 @@ std::string htmlPage(const ShownGame& game) {
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
       "<title>" +
-      escaped(title) + "</title>\n<style>" + std::string(style) + pegStyle() +
-      "</style>\n</head>\n<body>\n<header>\n";
-  html += "<h1>" + escaped(title) + "</h1>\n";
+      htmlEscaped(title) + "</title>\n<style>" + std::string(style) +
+      pegColourRules(colourCount, "table.grid th") + "</style>\n</head>\n<body>\n<header>\n";
+  html += "<h1>" + htmlEscaped(title) + "</h1>\n";
   html += "<p>Hidden code " + pegsHtml(game.secret) + "</p>\n";
   html +=
       "<p class=\"legend\">Each row is an attempt as the trace numbers it, with its guess, "
@@ -168,8 +132,8 @@ std::string htmlPage(const ShownGame& game) {
       "<th>Phase and what it taught</th><th>Possible colours</th></tr></thead>\n<tbody>\n";
   for (const ShownAttempt& attempt : game.attempts) html += attemptRow(attempt);
   html += "</tbody>\n</table>\n</main>\n<footer>\n";
-  html += "<p class=\"end\">" + escaped(endText(game)) + "</p>\n";
-  html += "<p>" + escaped(totalsText(game)) + "</p>\n</footer>\n</body>\n</html>\n";
+  html += "<p class=\"end\">" + htmlEscaped(endText(game)) + "</p>\n";
+  html += "<p>" + htmlEscaped(totalsText(game)) + "</p>\n</footer>\n</body>\n</html>\n";
   return html;
 }
 

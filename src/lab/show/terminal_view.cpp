@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "lab/show/lessons.hpp"
-#include "lab/show/peg_colours.hpp"
+#include "lab/text/peg_colours.hpp"
 #include "lab/text/code_text.hpp"
 
 namespace codebreaker::lab {

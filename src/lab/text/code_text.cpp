@@ -1,12 +1,38 @@
 #include "lab/text/code_text.hpp"
 
 #include <array>
+#include <charconv>
 #include <numeric>
 
 namespace codebreaker::lab {
 
 std::string boardName(const solver::Board& board) {
   return std::to_string(board.pegs) + "x" + std::to_string(board.colours);
+}
+
+std::optional<solver::Board> boardNamed(std::string_view name) {
+  const std::size_t x = name.find('x');
+  if (x == std::string_view::npos) return std::nullopt;
+  const std::string_view pegs = name.substr(0, x);
+  const std::string_view colours = name.substr(x + 1);
+  solver::Board board;
+  const auto number = [](std::string_view digits, std::int32_t& value) {
+    const char* const end = digits.data() + digits.size();
+    return !digits.empty() && digits.size() <= 2 &&
+           std::from_chars(digits.data(), end, value).ptr == end;
+  };
+  if (!number(pegs, board.pegs) || !number(colours, board.colours) || pegs.size() > 1) {
+    return std::nullopt;
+  }
+  if (board.pegs < solver::minPegs || board.pegs > solver::maxPegs ||
+      board.colours < solver::minColours || board.colours > solver::maxColours) {
+    return std::nullopt;
+  }
+  return board;
+}
+
+std::string boardWords(const solver::Board& board) {
+  return boardName(board) + (board.repeats ? "" : " without repeats");
 }
 
 std::string pegsWord(std::int32_t pegs) {

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/state.hpp"
@@ -42,6 +44,13 @@ std::string spacedCode(const Colours& code) {
 
 // "4x6", as --board takes it.
 std::string boardName(const solver::Board& board);
+
+// The board a name such as "4x6" stands for (with repeats), or nothing when the text is not
+// P "x" C with 1 to 6 pegs and 2 to 10 colours.
+std::optional<solver::Board> boardNamed(std::string_view name);
+
+// "4x6", or "4x10 without repeats": the board in a sentence.
+std::string boardWords(const solver::Board& board);
 
 // "four", the pegs of a code in words.
 std::string pegsWord(std::int32_t pegs);

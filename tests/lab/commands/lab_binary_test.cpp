@@ -166,7 +166,7 @@ bool isOneLine(const std::string& text) {
 // standard output: what was wrong, which word, and what is accepted.
 TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
   const std::string seedRange = "expected a whole number from 0 to 4294967295";
-  const std::string commands = "replay, play, stats, sweep, solve, guess, show, compare";
+  const std::string commands = "replay, play, stats, sweep, solve, guess, show, compare, tree";
   const std::string instant =
       "expected Unix seconds or a UTC date, e.g. 2027-01-01 or 2027-01-01T12:30:00";
   const struct {
@@ -246,11 +246,30 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"solve", "--seed", "x"}, "solve: --seed: " + seedRange + ", got \"x\""},
       {{"solve", "7876"}, "solve: unexpected argument \"7876\""},
       {{"solve", "--strategy", "wrst"},
-       "solve: --strategy: expected engine, worst, size, parts, entropy or random, got "
+       "solve: --strategy: expected engine, worst, size, parts, entropy, random or optimal, got "
        "\"wrst\""},
       {{"solve", "--strategy"},
-       "solve: --strategy: missing value; expected engine, worst, size, parts, entropy or "
-       "random"},
+       "solve: --strategy: missing value; expected engine, worst, size, parts, entropy, random or "
+       "optimal"},
+      {{"tree", "random"},
+       "tree: STRATEGY: expected worst, size, parts, entropy or optimal, got \"random\""},
+      {{"tree"}, "tree: STRATEGY: missing; expected worst, size, parts, entropy or optimal"},
+      {{"tree", "optimal", "--board", "5x8"},
+       "tree: 5x8 has 32768 codes; the optimal search plays boards of at most 10000"},
+      {{"tree", "worst", "--max-guesses", "0"},
+       "tree: --max-guesses: expected a whole number from 1 to 20, got \"0\""},
+      {{"tree", "worst", "--max-guesses", "21"},
+       "tree: --max-guesses: expected a whole number from 1 to 20, got \"21\""},
+      {{"compare", "--time-limit", "0"},
+       "compare: --time-limit: expected a number of seconds above 0, e.g. 30, got \"0\""},
+      {{"compare", "--time-limit", "0x10"},
+       "compare: --time-limit: expected a number of seconds above 0, e.g. 30, got \"0x10\""},
+      {{"compare", "--time-limit", "1e3"},
+       "compare: --time-limit: expected a number of seconds above 0, e.g. 30, got \"1e3\""},
+      {{"solve", "--tree", "/nonexistent/tree.json"},
+       "solve: --tree: cannot read \"/nonexistent/tree.json\": No such file or directory"},
+      {{"solve", "--tree", "/dev/null", "--strategy", "worst"},
+       "solve: give --strategy or --tree, not both"},
       {{"compare", "--code", "7890"}, "compare: --code: \"7890\": colours go from 1 to 8"},
       {{"compare", "--board", "4x10", "--code", "12345"},
        "compare: --code: \"12345\" is not four colours: type four colours from 1 to 9 and 0, "
@@ -284,7 +303,7 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"compare", "7876"}, "compare: unexpected argument \"7876\""},
       {{"compare", "--strategy", "worst"},
        "compare: unknown option \"--strategy\" (options: --board, --no-repeats, --code, --seed, "
-       "--jobs, --json, --help)"},
+       "--jobs, --json, --max-guesses, --time-limit, --help)"},
       {{"guess", "--hint"}, "guess: unknown option \"--hint\" (did you mean --hints?)"},
       {{"show"}, "show: missing SECOND or --code CODE"},
       {{"show", "1", "--code", "7876"}, "show: give SECOND or --code, not both"},

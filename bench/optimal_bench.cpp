@@ -1,0 +1,55 @@
+// Google Benchmark timings of the optimal search's hot spots (the summary of every guess's
+// answers on a set) and of whole searches of small boards. Run by hand on a Release build.
+#include <benchmark/benchmark.h>
+
+#include <numeric>
+#include <vector>
+
+#include "solver/answer_counts.hpp"
+#include "solver/answer_grid.hpp"
+#include "solver/optimal.hpp"
+
+namespace {
+
+using codebreaker::solver::AnswerGrid;
+using codebreaker::solver::Board;
+using codebreaker::solver::Codes;
+using codebreaker::solver::ShortIndex;
+
+// Every guess's answers on the first `size` codes spread evenly over the board.
+void summarise(benchmark::State& state, Board board) {
+  const Codes codes(board);
+  const AnswerGrid grid(codes);
+  const auto size = static_cast<std::size_t>(state.range(0));
+  std::vector<ShortIndex> set;
+  for (std::size_t c = 0; c < codes.size() && set.size() < size; c += codes.size() / size) {
+    set.push_back(static_cast<ShortIndex>(c));
+  }
+  std::vector<std::uint8_t> summary(codes.size());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(codebreaker::solver::summariseAnswers(grid, set, summary));
+  }
+  // Items: pairs of a guess and a code scored.
+  state.SetItemsProcessed(state.iterations() *
+                          static_cast<std::int64_t>(set.size() * codes.size()));
+}
+BENCHMARK_CAPTURE(summarise, board4x6, Board{4, 6, true})->Arg(10)->Arg(100);
+BENCHMARK_CAPTURE(summarise, board4x10nr, Board{4, 10, false})->Arg(10)->Arg(100);
+BENCHMARK_CAPTURE(summarise, board5x6, Board{5, 6, true})->Arg(10)->Arg(100);
+
+// A whole proved search with one job, the cache included.
+void search(benchmark::State& state, Board board) {
+  const Codes codes(board);
+  codebreaker::solver::OptimalOptions options;
+  options.cacheMegabytes = 64;
+  for (auto _ : state) {
+    const auto result = codebreaker::solver::findOptimal(codes, options);
+    benchmark::DoNotOptimize(result.upperBound);
+    state.counters["nodes"] = static_cast<double>(result.nodes);
+  }
+}
+BENCHMARK_CAPTURE(search, board4x5, Board{4, 5, true})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, board4x6, Board{4, 6, true})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, board5x4, Board{5, 4, true})->Unit(benchmark::kMillisecond);
+
+}  // namespace

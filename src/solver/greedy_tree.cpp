@@ -1,0 +1,75 @@
+#include "solver/greedy_tree.hpp"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <tuple>
+
+namespace codebreaker::solver {
+
+ShortIndex GreedyStrategy::choose(std::span<const ShortIndex> set) const {
+  if (set.size() <= 2) return set.front();
+  const std::size_t n = set.size();
+  const std::size_t slots = grid_.slotCount();
+  // Best key so far: (sum of squares, outside the set, code index).
+  std::tuple<std::uint64_t, bool, std::size_t> best{UINT64_MAX, true, 0};
+  std::size_t next = 0;  // walks `set` beside the guesses to tell which guesses fit
+  for (std::size_t g = 0; g < grid_.size(); ++g) {
+    const bool fits = next < n && set[next] == g;
+    if (fits) ++next;
+    std::array<std::uint32_t, maxAnswerSlots> counts{};
+    const AnswerSlot* row = grid_.row(g);
+    for (const ShortIndex c : set) ++counts[row[c]];
+    std::uint64_t squares = 0;
+    bool splits = fits;
+    for (std::size_t s = 0; s < slots; ++s) {
+      squares += std::uint64_t{counts[s]} * counts[s];
+      splits = splits || (counts[s] != 0 && counts[s] != n);
+    }
+    if (!splits) continue;
+    const std::tuple<std::uint64_t, bool, std::size_t> key{squares, !fits, g};
+    if (key < best) best = key;
+  }
+  return static_cast<ShortIndex>(std::get<2>(best));
+}
+
+std::uint32_t GreedyStrategy::write(std::span<const ShortIndex> set, TreeWriter& writer,
+                                    std::uint64_t& total, std::int32_t& depth) {
+  return writeAt(set, writer, total, depth, 0);
+}
+
+std::uint32_t GreedyStrategy::writeAt(std::span<const ShortIndex> set, TreeWriter& writer,
+                                      std::uint64_t& total, std::int32_t& depth,
+                                      std::int32_t level) {
+  const auto at = static_cast<std::size_t>(level);
+  if (buffers_.size() <= at) buffers_.resize(at + 1);
+  const ShortIndex guess = choose(set);
+  const Split split = splitByAnswer(grid_, set, guess, buffers_[at]);
+  const std::uint32_t node = writer.addNode(guess, split.count);
+  total += set.size();
+  depth = std::max(depth, level + 1);
+  for (std::size_t k = 0; k < split.count; ++k) {
+    const Part& part = split.parts[k];
+    if (part.answer == grid_.solved()) {
+      writer.setBranch(node, k, part.answer, DecisionTree::solved);
+      continue;
+    }
+    // Deeper levels split into buffers of their own, so this level's stays intact.
+    const std::span<const ShortIndex> codes(buffers_[at].data() + part.begin, part.size);
+    writer.setBranch(node, k, part.answer, writeAt(codes, writer, total, depth, level + 1));
+  }
+  return node;
+}
+
+GreedyTree greedyTree(const AnswerGrid& grid) {
+  std::vector<ShortIndex> all(grid.size());
+  std::iota(all.begin(), all.end(), ShortIndex{0});
+  GreedyStrategy strategy(grid);
+  TreeWriter writer;
+  GreedyTree result;
+  strategy.write(all, writer, result.total, result.depth);
+  result.tree = writer.take();
+  return result;
+}
+
+}  // namespace codebreaker::solver
