@@ -96,6 +96,15 @@ Searcher::Level& Searcher::levelAt(std::size_t depth) {
   return levels_[depth];
 }
 
+Searcher::Recalled Searcher::recall(std::size_t n, std::uint64_t hash, Budget budget) const {
+  Recalled recalled;
+  if (!shared_.settings.cache || shared_.cache == nullptr || n < minCachedSize) return recalled;
+  recalled.cache = shared_.cache;
+  recalled.key = solvedKey(hash, n, budget);
+  recalled.entry = recalled.cache->probe(recalled.key);
+  return recalled;
+}
+
 SetResult Searcher::solveAt(std::span<const ShortIndex> set, std::uint64_t hash, Budget budget,
                             Total limit, std::size_t depth) {
   countNode();
@@ -107,21 +116,16 @@ SetResult Searcher::solveAt(std::span<const ShortIndex> set, std::uint64_t hash,
   if (n == 2) return {3, set[0], true};
   if (floor > limit || shared_.stop.stopped()) return {floor, 0, false};
 
-  SolvedCache* cache = shared_.settings.cache ? shared_.cache : nullptr;
-  const bool remembered = cache != nullptr && n >= minCachedSize;
-  std::uint64_t key = 0;
-  if (remembered) {
-    key = solvedKey(hash, n, budget);
-    if (const std::optional<SolvedEntry> entry = cache->probe(key)) {
-      if (entry->exact) return {entry->total, entry->guess, true};
-      floor = std::max(floor, entry->total);
-      if (floor > limit) return {floor, 0, false};
-    }
+  const Recalled recalled = recall(n, hash, budget);
+  if (const std::optional<SolvedEntry>& entry = recalled.entry) {
+    if (entry->exact) return {entry->total, entry->guess, true};
+    floor = std::max(floor, entry->total);
+    if (floor > limit) return {floor, 0, false};
   }
   SetResult result = searchNode(set, budget, limit, depth);
   if (!result.exact) result.total = std::max(result.total, floor);
-  if (remembered && !shared_.stop.stopped()) {
-    cache->store(key, {result.total, result.guess, result.exact}, n);
+  if (recalled.cache != nullptr && !shared_.stop.stopped()) {
+    recalled.cache->store(recalled.key, {result.total, result.guess, result.exact}, n);
   }
   return result;
 }
@@ -288,15 +292,10 @@ SetResult Searcher::lookAhead(std::span<const ShortIndex> set, std::uint64_t has
   const std::size_t n = set.size();
   Total floor = shared_.bounds.forSet(n, budget);
   if (floor >= infiniteTotal) return {infiniteTotal, 0, false};
-  SolvedCache* cache = shared_.settings.cache ? shared_.cache : nullptr;
-  const bool remembered = cache != nullptr && n >= minCachedSize;
-  std::uint64_t key = 0;
-  if (remembered) {
-    key = solvedKey(hash, n, budget);
-    if (const std::optional<SolvedEntry> entry = cache->probe(key)) {
-      if (entry->exact) return {entry->total, entry->guess, true};
-      floor = std::max(floor, entry->total);
-    }
+  const Recalled recalled = recall(n, hash, budget);
+  if (const std::optional<SolvedEntry>& entry = recalled.entry) {
+    if (entry->exact) return {entry->total, entry->guess, true};
+    floor = std::max(floor, entry->total);
   }
   const AnswerGrid& grid = shared_.grid;
   const Budget budgetAfter = childBudget(budget);
@@ -317,7 +316,7 @@ SetResult Searcher::lookAhead(std::span<const ShortIndex> set, std::uint64_t has
   }
   if (least > floor) {
     floor = least;
-    if (remembered) cache->store(key, {floor, 0, false}, n);
+    if (recalled.cache != nullptr) recalled.cache->store(recalled.key, {floor, 0, false}, n);
   }
   return {floor, 0, false};
 }

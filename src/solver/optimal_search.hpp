@@ -175,6 +175,15 @@ class Searcher {
     std::uint64_t total = 0;
   };
 
+  // What the cache holds on a set: whether sets of its size are remembered, under which key,
+  // and the entry found, if any.
+  struct Recalled {
+    SolvedCache* cache = nullptr;  // null when the set is not remembered
+    std::uint64_t key = 0;
+    std::optional<SolvedEntry> entry;
+  };
+  [[nodiscard]] Recalled recall(std::size_t n, std::uint64_t hash, Budget budget) const;
+
   // solve at depth `depth` of this searcher's scratch memory, for a set whose hash is known:
   // the small sets and the cache first, then searchNode.
   SetResult solveAt(std::span<const ShortIndex> set, std::uint64_t hash, Budget budget, Total limit,
