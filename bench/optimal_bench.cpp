@@ -37,19 +37,36 @@ BENCHMARK_CAPTURE(summarise, board4x6, Board{4, 6, true})->Arg(10)->Arg(100);
 BENCHMARK_CAPTURE(summarise, board4x10nr, Board{4, 10, false})->Arg(10)->Arg(100);
 BENCHMARK_CAPTURE(summarise, board5x6, Board{5, 6, true})->Arg(10)->Arg(100);
 
-// A whole proved search with one job, the cache included.
-void search(benchmark::State& state, Board board) {
+// A whole proved search: `jobs` threads, at most `maxGuesses` guesses a code (0: any), and the
+// shortcuts (symmetry, memory of solved sets) on or off.
+void search(benchmark::State& state, Board board, unsigned jobs, std::int32_t maxGuesses,
+            bool shortcuts) {
   const Codes codes(board);
   codebreaker::solver::OptimalOptions options;
-  options.cacheMegabytes = 64;
+  options.jobs = jobs;
+  options.maxGuesses = maxGuesses;
+  options.settings.symmetry = shortcuts;
+  options.settings.cache = shortcuts;
   for (auto _ : state) {
     const auto result = codebreaker::solver::findOptimal(codes, options);
     benchmark::DoNotOptimize(result.upperBound);
     state.counters["nodes"] = static_cast<double>(result.nodes);
+    state.counters["total"] = static_cast<double>(result.upperBound);
   }
 }
-BENCHMARK_CAPTURE(search, board4x5, Board{4, 5, true})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(search, board4x6, Board{4, 6, true})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(search, board5x4, Board{5, 4, true})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, board4x5, Board{4, 5, true}, 1, 0, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, board4x5_plain, Board{4, 5, true}, 1, 0, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, board5x4, Board{5, 4, true}, 1, 0, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, board4x6, Board{4, 6, true}, 1, 0, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(search, board4x6_jobs2, Board{4, 6, true}, 2, 0, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(search, board4x6_max5_jobs2, Board{4, 6, true}, 2, 5, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(search, board4x6_plain, Board{4, 6, true}, 1, 0, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace

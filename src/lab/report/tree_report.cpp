@@ -129,10 +129,10 @@ std::string formatText(const TreeReport& report) {
   if (report.tree == nullptr) return out;
   const GuessHistogram histogram = histogramOf(report.guesses);
   const Summary summary = summarise(histogram);
-  char figures[128];
-  std::snprintf(figures, sizeof figures, "%" PRIu64 " guesses in all, %.3f a code, at most %d\n",
-                totalGuesses(histogram), summary.mean.value_or(0.0), summary.max.value_or(0));
-  out += figures;
+  char figures[96];
+  std::snprintf(figures, sizeof figures, " guesses in all, %.3f a code, at most %d\n",
+                summary.mean.value_or(0.0), summary.max.value_or(0));
+  out += grouped(totalGuesses(histogram)) + figures;
   out += "each line: an answer (exact colour-only), then the next guess\n\n";
   TextTree(*report.codes, *report.tree, out).node(0, 0, "");
   appendGuessesPerCode(out, histogram);
