@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <numeric>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
@@ -102,8 +103,10 @@ __attribute__((target("avx2"))) std::uint32_t summariseAvx2(const AnswerGrid& gr
   // The last guesses, fewer than 32, one at a time.
   const std::uint32_t solvedBit = std::uint32_t{1} << grid.solved();
   for (; g < guesses; ++g) {
-    std::uint32_t answers = 0;
-    for (const ShortIndex c : set) answers |= std::uint32_t{1} << grid.row(c)[g];
+    const std::uint32_t answers = std::accumulate(
+        set.begin(), set.end(), std::uint32_t{0}, [&](std::uint32_t bits, ShortIndex c) {
+          return bits | std::uint32_t{1} << grid.row(c)[g];
+        });
     const std::uint8_t s = summaryOf(answers, solvedBit);
     summary[g] = s;
     result = std::max(result, (s & answerCountMask) + ((s & fitsFlag) != 0 ? 1U : 0U));
@@ -151,8 +154,9 @@ AnswerCounts answerHistogram(const AnswerGrid& grid, std::span<const ShortIndex>
 std::uint32_t answerCount(const AnswerGrid& grid, std::span<const ShortIndex> set,
                           ShortIndex guess) {
   const AnswerSlot* row = grid.row(guess);
-  std::uint32_t answers = 0;
-  for (const ShortIndex c : set) answers |= std::uint32_t{1} << row[c];
+  const std::uint32_t answers = std::accumulate(
+      set.begin(), set.end(), std::uint32_t{0},
+      [row](std::uint32_t bits, ShortIndex c) { return bits | std::uint32_t{1} << row[c]; });
   return bitCount(answers);
 }
 

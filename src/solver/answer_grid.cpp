@@ -1,5 +1,6 @@
 #include "solver/answer_grid.hpp"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -27,7 +28,7 @@ AnswerGrid::AnswerGrid(const Codes& codes)
       seen[slot] = true;
     }
   }
-  for (const bool occurs : seen) answerKinds_ += occurs ? 1 : 0;
+  answerKinds_ = static_cast<std::int32_t>(std::count(seen.begin(), seen.end(), true));
 }
 
 }  // namespace codebreaker::solver

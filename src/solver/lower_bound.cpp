@@ -27,7 +27,8 @@ SizeBounds::Fill SizeBounds::fill(std::size_t maxSetSize, std::size_t top) const
   for (std::size_t size = 1; size <= maxSetSize; ++size) {
     while (left == 0) left = room(++depth);
     --left;
-    result.totals[size] = cappedTotal(std::uint64_t{result.totals[size - 1]} + depth);
+    const std::uint64_t previous = result.totals[size - 1];
+    result.totals[size] = cappedTotal(previous + depth);
   }
   std::size_t placed = 0;
   for (std::size_t budget = 1; budget < result.capacityByBudget.size(); ++budget) {

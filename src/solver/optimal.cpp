@@ -90,7 +90,7 @@ class StrategyWriter {
 
  private:
   // The size bound of a part, none for the solved answer's.
-  Total boundOf(const Part& part, Budget budgetAfter) const {
+  [[nodiscard]] Total boundOf(const Part& part, Budget budgetAfter) const {
     return part.answer == shared_.grid.solved() ? 0 : shared_.bounds.forSet(part.size, budgetAfter);
   }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace codebreaker::solver {
 
@@ -44,9 +45,13 @@ Searcher::Searcher(const SearchShared& shared)
   for (std::size_t c = 0; c < codeKeys_.size(); ++c) codeKeys_[c] = codeKey(c);
 }
 
+std::uint64_t Searcher::hashOf(std::span<const ShortIndex> set) const {
+  return std::accumulate(set.begin(), set.end(), std::uint64_t{0},
+                         [this](std::uint64_t sum, ShortIndex c) { return sum + codeKeys_[c]; });
+}
+
 SetResult Searcher::solve(std::span<const ShortIndex> set, Budget budget, Total limit) {
-  std::uint64_t hash = 0;
-  for (const ShortIndex c : set) hash += codeKeys_[c];
+  const std::uint64_t hash = hashOf(set);
   const SetResult result = solveAt(set, hash, budget, limit, 0);
   shared_.stop.count(unreported_);
   unreported_ = 0;
@@ -72,8 +77,7 @@ std::vector<Candidate> Searcher::rootCandidates(std::span<const ShortIndex> set,
 }
 
 SetResult Searcher::lookAhead(std::span<const ShortIndex> set, Budget budget) {
-  std::uint64_t hash = 0;
-  for (const ShortIndex c : set) hash += codeKeys_[c];
+  const std::uint64_t hash = hashOf(set);
   const SetResult result = lookAhead(set, hash, budget);
   shared_.stop.count(unreported_);
   unreported_ = 0;

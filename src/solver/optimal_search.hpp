@@ -184,6 +184,9 @@ class Searcher {
   };
   [[nodiscard]] Recalled recall(std::size_t n, std::uint64_t hash, Budget budget) const;
 
+  // The key of a set: the sum of its codes' keys, the same in any order of the codes.
+  [[nodiscard]] std::uint64_t hashOf(std::span<const ShortIndex> set) const;
+
   // solve at depth `depth` of this searcher's scratch memory, for a set whose hash is known:
   // the small sets and the cache first, then searchNode.
   SetResult solveAt(std::span<const ShortIndex> set, std::uint64_t hash, Budget budget, Total limit,

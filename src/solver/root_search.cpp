@@ -46,9 +46,9 @@ struct RootSearch::FirstGuess {
 
   // A proven lower bound on its total: the base plus every part's bound.
   [[nodiscard]] std::uint64_t bound() const {
-    std::uint64_t sum = base;
-    for (const PartState& part : parts) sum += part.bound;
-    return sum;
+    return std::accumulate(
+        parts.begin(), parts.end(), base,
+        [](std::uint64_t sum, const PartState& part) { return sum + part.bound; });
   }
 };
 
@@ -112,7 +112,7 @@ void RootSearch::prepare(Searcher& searcher) {
   }
   // First guesses whose parts are all known already (none of three codes or more, or all
   // remembered) are settled here.
-  for (auto& guess : guesses_) {
+  for (const auto& guess : guesses_) {
     if (guess->unsolved == 0 && guess->bound() <= best_.limitFor(guess->candidate)) {
       best_.offer(guess->candidate, cappedTotal(guess->bound()));
       guess->settled = true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <new>
 
 #ifdef __linux__
@@ -54,16 +55,17 @@ SolvedCache::SolvedCache(std::size_t megabytes)
   memoryBytes_ = bytes + largePage;
   memory_ = mmap(nullptr, memoryBytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (memory_ == MAP_FAILED) throw std::bad_alloc();
-  const auto start = (reinterpret_cast<std::uintptr_t>(memory_) + largePage - 1) & ~(largePage - 1);
-  buckets_ = reinterpret_cast<Bucket*>(start);
+  void* aligned = memory_;
+  std::size_t space = memoryBytes_;
+  buckets_ = static_cast<Bucket*>(std::align(largePage, bytes, aligned, space));
   madvise(buckets_, bytes, MADV_HUGEPAGE);
 #else
   memoryBytes_ = bytes + alignof(Bucket);
   memory_ = std::calloc(memoryBytes_, 1);
   if (memory_ == nullptr) throw std::bad_alloc();
-  const auto start =
-      (reinterpret_cast<std::uintptr_t>(memory_) + alignof(Bucket) - 1) & ~(alignof(Bucket) - 1);
-  buckets_ = reinterpret_cast<Bucket*>(start);
+  void* aligned = memory_;
+  std::size_t space = memoryBytes_;
+  buckets_ = static_cast<Bucket*>(std::align(alignof(Bucket), bytes, aligned, space));
 #endif
 }
 

@@ -61,9 +61,9 @@ CodePermutations::CodePermutations(const Codes& codes)
   pegImages_.resize(pegOrders_.size() * size_);
   for (std::size_t k = 0; k < pegOrders_.size(); ++k) {
     for (std::size_t c = 0; c < size_; ++c) {
-      Pegs image{};
-      for (std::size_t p = 0; p < pegs; ++p) image[p] = codes.at(c)[pegOrders_[k][p]];
-      pegImages_[k * size_ + c] = static_cast<ShortIndex>(*codes.indexOf(image));
+      Pegs moved{};
+      for (std::size_t p = 0; p < pegs; ++p) moved[p] = codes.at(c)[pegOrders_[k][p]];
+      pegImages_[k * size_ + c] = static_cast<ShortIndex>(*codes.indexOf(moved));
     }
   }
   const std::int32_t colours = codes.board().colours;
@@ -71,16 +71,16 @@ CodePermutations::CodePermutations(const Codes& codes)
   for (std::int32_t a = 1; a <= colours; ++a) {
     for (std::int32_t b = a + 1; b <= colours; ++b) {
       for (std::size_t c = 0; c < size_; ++c) {
-        Pegs image = codes.at(c);
+        Pegs swappedColours = codes.at(c);
         for (std::size_t p = 0; p < pegs; ++p) {
-          if (image[p] == a) {
-            image[p] = static_cast<std::uint8_t>(b);
-          } else if (image[p] == b) {
-            image[p] = static_cast<std::uint8_t>(a);
+          if (swappedColours[p] == a) {
+            swappedColours[p] = static_cast<std::uint8_t>(b);
+          } else if (swappedColours[p] == b) {
+            swappedColours[p] = static_cast<std::uint8_t>(a);
           }
         }
         colourImages_[colourPair(a, b) * size_ + c] =
-            static_cast<ShortIndex>(*codes.indexOf(image));
+            static_cast<ShortIndex>(*codes.indexOf(swappedColours));
       }
     }
   }

@@ -54,7 +54,8 @@ class CodePermutations {
 
  private:
   static std::size_t colourPair(std::int32_t a, std::int32_t b) {
-    return static_cast<std::size_t>((a - 1) * maxColours + (b - 1));
+    return static_cast<std::size_t>(a - 1) * static_cast<std::size_t>(maxColours) +
+           static_cast<std::size_t>(b - 1);
   }
 
   std::size_t size_;

@@ -27,8 +27,8 @@ class Exhaustive {
   }
 
   // The parts of `set` under `guess`, by answer slot (empty ones included).
-  std::vector<std::vector<std::size_t>> split(const std::vector<std::size_t>& set,
-                                              std::size_t guess) const {
+  [[nodiscard]] std::vector<std::vector<std::size_t>> split(const std::vector<std::size_t>& set,
+                                                            std::size_t guess) const {
     std::vector<std::vector<std::size_t>> parts(codes_.board().answerSlots());
     for (const std::size_t c : set) parts[slots_[guess * size_ + c]].push_back(c);
     return parts;

@@ -102,6 +102,7 @@ TEST(SymmetryOf, FindsOnlyPermutationsThatMapTheSetOntoItself) {
     EXPECT_TRUE(std::all_of(marks.begin(), marks.end(), [](std::uint8_t m) { return m == 0; }));
     for (const CodeSymmetry& generator : symmetry.generators) {
       std::vector<ShortIndex> image;
+      image.reserve(set.size());
       for (const ShortIndex c : set) image.push_back(permutations.image(generator, c));
       std::sort(image.begin(), image.end());
       EXPECT_EQ(image, set);

@@ -57,9 +57,10 @@ struct StrategyWorker {
 
 StrategyFigures strategyFigures(Strategy strategy, StrategyWorker& worker, unsigned seed) {
   const solver::TreeRun run = solver::runStrategy(worker.chooser, strategy, worker.draws, seed);
-  StrategyFigures figures{
-      solver::nameOf(strategy), compactCode(worker.chooser.codes().colours(run.firstGuess)), {},
-      std::nullopt};
+  StrategyFigures figures{solver::nameOf(strategy),
+                          compactCode(worker.chooser.codes().colours(run.firstGuess)),
+                          {},
+                          std::nullopt};
   for (const std::int32_t guesses : run.guesses) figures.histogram.add(true, guesses);
   return figures;
 }

@@ -74,7 +74,7 @@ std::string rowName(const StrategyFigures& figures) {
 // The width of the widest name.
 std::size_t nameWidth(const std::vector<StrategyFigures>& rows) {
   std::size_t width = 0;
-  for (const auto& row : rows) width = std::max(width, rowName(row).size());
+  for (const auto& figures : rows) width = std::max(width, rowName(figures).size());
   return width;
 }
 std::size_t nameWidth(const std::vector<StrategyGame>& games) {

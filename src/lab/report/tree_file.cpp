@@ -50,7 +50,7 @@ class TreeReader {
     return index;
   }
 
-  solver::CodeIndex code(const json& text) const {
+  [[nodiscard]] solver::CodeIndex code(const json& text) const {
     const std::string digits = text.get<std::string>();
     solver::Pegs pegs{};
     if (digits.size() != static_cast<std::size_t>(codes_.board().pegs)) {
@@ -64,7 +64,7 @@ class TreeReader {
     return static_cast<solver::CodeIndex>(*index);
   }
 
-  solver::AnswerSlot slot(const json& answer) const {
+  [[nodiscard]] solver::AnswerSlot slot(const json& answer) const {
     const auto exact = answer.at("exact").get<std::int32_t>();
     const auto colourOnly = answer.at("colourOnly").get<std::int32_t>();
     const std::int32_t pegs = codes_.board().pegs;

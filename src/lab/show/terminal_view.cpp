@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "lab/show/lessons.hpp"
-#include "lab/text/peg_colours.hpp"
 #include "lab/text/code_text.hpp"
+#include "lab/text/peg_colours.hpp"
 
 namespace codebreaker::lab {
 namespace {
