@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lab/batch/strategy_trees.hpp"
+#include "lab/report/comparison_report.hpp"
 #include "lab/report/tree_file.hpp"
 #include "solver/codes.hpp"
 #include "solver/strategy.hpp"
@@ -163,6 +164,34 @@ TEST(TreeReport, JsonCarriesTheBoundsAndTheFiguresOfTheTree) {
   EXPECT_EQ(none["proved"], true);
   EXPECT_EQ(none["maxGuesses"], 2);
   EXPECT_FALSE(none.contains("tree"));
+}
+
+// A search stopped by its time limit: its row is marked and its bounds are said under the table,
+// in the text and in the JSON.
+TEST(ComparisonReport, MarksTheRowOfASearchThatDidNotFinish) {
+  Comparison comparison{Board{2, 3, true}, 1, {}, {}};
+  StrategyFigures figures{"optimal", "12", {}, SearchFigures{true, false, 19, 21, 0}};
+  for (const std::int32_t guesses : {1, 2, 2, 2, 2, 3, 3, 3, 3})
+    figures.histogram.add(true, guesses);
+  comparison.figures.push_back(figures);
+  EXPECT_EQ(formatText(comparison),
+            "compare: 2x3, 9 codes, seed 1\n"
+            "\n"
+            "         first  mean median p90 worst    1    2    3\n"
+            "optimal?    12  2.33      2   3     3    1    4    4\n"
+            "optimal: at most 21, at least 19 guesses in total (not proved: the time ran out)\n"
+            "\n"
+            "codes solved in each number of guesses, one scale for all\n"
+            "guesses optimal\n"
+            "      1 ####\n"
+            "      2 #############\n"
+            "      3 #############\n");
+  const json report = json::parse(formatJson(comparison));
+  const json& row = report["strategies"][0];
+  EXPECT_EQ(row["proved"], false);
+  EXPECT_EQ(row["lowerBound"], 19);
+  EXPECT_EQ(row["upperBound"], 21);
+  EXPECT_EQ(row["totalGuesses"], 21);
 }
 
 }  // namespace
