@@ -7,6 +7,7 @@
 
 #include "solver/answer_counts.hpp"
 #include "solver/answer_grid.hpp"
+#include "solver/greedy_tree.hpp"
 #include "solver/optimal.hpp"
 
 namespace {
@@ -36,6 +37,18 @@ void summarise(benchmark::State& state, Board board) {
 BENCHMARK_CAPTURE(summarise, board4x6, Board{4, 6, true})->Arg(10)->Arg(100);
 BENCHMARK_CAPTURE(summarise, board4x10nr, Board{4, 10, false})->Arg(10)->Arg(100);
 BENCHMARK_CAPTURE(summarise, board5x6, Board{5, 6, true})->Arg(10)->Arg(100);
+
+// The look-ahead tree whose total the search starts from, on the whole board.
+void lookAheadStart(benchmark::State& state, Board board) {
+  const Codes codes(board);
+  const AnswerGrid grid(codes);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(codebreaker::solver::greedyTree(grid).total);
+  }
+}
+BENCHMARK_CAPTURE(lookAheadStart, board4x6, Board{4, 6, true})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(lookAheadStart, board4x8, Board{4, 8, true})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(lookAheadStart, board4x10nr, Board{4, 10, false})->Unit(benchmark::kMillisecond);
 
 // A whole proved search: `jobs` threads, at most `maxGuesses` guesses a code (0: any), and the
 // shortcuts (symmetry, memory of solved sets) on or off.

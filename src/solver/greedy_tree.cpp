@@ -1,36 +1,13 @@
 #include "solver/greedy_tree.hpp"
 
 #include <algorithm>
-#include <array>
 #include <numeric>
-#include <tuple>
 
 namespace codebreaker::solver {
 
-ShortIndex GreedyStrategy::choose(std::span<const ShortIndex> set) const {
-  if (set.size() <= 2) return set.front();
-  const std::size_t n = set.size();
-  const std::size_t slots = grid_.slotCount();
-  // Best key so far: (sum of squares, outside the set, code index).
-  std::tuple<std::uint64_t, bool, std::size_t> best{UINT64_MAX, true, 0};
-  std::size_t next = 0;  // walks `set` beside the guesses to tell which guesses fit
-  for (std::size_t g = 0; g < grid_.size(); ++g) {
-    const bool fits = next < n && set[next] == g;
-    if (fits) ++next;
-    std::array<std::uint32_t, maxAnswerSlots> counts{};
-    const AnswerSlot* row = grid_.row(g);
-    for (const ShortIndex c : set) ++counts[row[c]];
-    std::uint64_t squares = 0;
-    bool splits = fits;
-    for (std::size_t s = 0; s < slots; ++s) {
-      squares += std::uint64_t{counts[s]} * counts[s];
-      splits = splits || (counts[s] != 0 && counts[s] != n);
-    }
-    if (!splits) continue;
-    const std::tuple<std::uint64_t, bool, std::size_t> key{squares, !fits, g};
-    if (key < best) best = key;
-  }
-  return static_cast<ShortIndex>(std::get<2>(best));
+ShortIndex GreedyStrategy::choose(std::span<const ShortIndex> set) {
+  fitting_.assign(set.begin(), set.end());
+  return static_cast<ShortIndex>(chooser_.choose(Rule::size, fitting_));
 }
 
 std::uint32_t GreedyStrategy::write(std::span<const ShortIndex> set, TreeWriter& writer,

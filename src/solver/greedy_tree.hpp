@@ -1,5 +1,6 @@
-// A quick strategy to start the optimal search from: at every node, the guess whose parts have
-// the least sum of squared sizes, fitting guesses first on ties, then the first in code order.
+// A quick strategy to start the optimal search from: the look-ahead rule `size` (at every node,
+// the guess whose parts have the least sum of squared sizes, fitting guesses first on ties, then
+// the first in code order), written over the optimal search's sets of short code indices.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "solver/answer_grid.hpp"
 #include "solver/codes.hpp"
 #include "solver/decision_tree.hpp"
+#include "solver/guess_chooser.hpp"
 #include "solver/tree_writer.hpp"
 
 namespace codebreaker::solver {
@@ -18,10 +20,10 @@ namespace codebreaker::solver {
 class GreedyStrategy {
  public:
   // A strategy over `grid`, which must outlive it.
-  explicit GreedyStrategy(const AnswerGrid& grid) : grid_(grid) {}
+  explicit GreedyStrategy(const AnswerGrid& grid) : grid_(grid), chooser_(grid.codes()) {}
 
   // The guess the rule plays on `set` (sorted, at least one code).
-  [[nodiscard]] ShortIndex choose(std::span<const ShortIndex> set) const;
+  [[nodiscard]] ShortIndex choose(std::span<const ShortIndex> set);
 
   // Writes the rule's tree for `set` into `writer`; returns the index of its root node. Adds to
   // `total` the guesses the set's codes need, and raises `depth` to the tree's depth.
@@ -33,6 +35,8 @@ class GreedyStrategy {
                         std::int32_t& depth, std::int32_t level);
 
   const AnswerGrid& grid_;
+  GuessChooser chooser_;
+  std::vector<std::uint32_t> fitting_;           // `set` in the chooser's kind of index
   std::deque<std::vector<ShortIndex>> buffers_;  // one per level of the tree, never moved
 };
 

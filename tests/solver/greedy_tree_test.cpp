@@ -4,11 +4,14 @@
 
 #include "optimal_test_support.hpp"
 #include "solver/decision_tree_check.hpp"
+#include "solver/look_ahead_tree.hpp"
 
 namespace codebreaker::solver {
 namespace {
 
-TEST(GreedyTree, IsAValidStrategyWhoseTotalAndDepthItReports) {
+// The search starts from the `size` rule's tree, written over short indices by a writer of its
+// own: it is the tree the look-ahead trees give, guess for guess.
+TEST(GreedyTree, IsTheSizeRulesValidTreeWithTheTotalAndDepthItReports) {
   for (const Board& board : {Board{2, 3, true}, Board{3, 4, true}, Board{4, 4, true},
                              Board{4, 6, false}, Board{1, 5, true}}) {
     const Codes codes(board);
@@ -18,13 +21,16 @@ TEST(GreedyTree, IsAValidStrategyWhoseTotalAndDepthItReports) {
     EXPECT_EQ(checkStrategy(greedy.tree, codes, greedy.depth), "");
     EXPECT_NE(checkStrategy(greedy.tree, codes, greedy.depth - 1), "");
     EXPECT_EQ(totalGuesses(greedy.tree, codes), greedy.total);
+    GuessChooser chooser(codes);
+    EXPECT_EQ(testing::renderTree(greedy.tree, codes),
+              testing::renderTree(runLookAhead(chooser, Rule::size).tree, codes));
   }
 }
 
 TEST(GreedyStrategy, PrefersFittingGuessesThenCodeOrderOnTies) {
   const Codes codes({2, 3, true});  // 11 12 13 21 22 23 31 32 33
   const AnswerGrid grid(codes);
-  const GreedyStrategy strategy(grid);
+  GreedyStrategy strategy(grid);
   // {12, 21}: 12 and 21 both fit and split it; 12 comes first.
   const std::vector<ShortIndex> pair = {1, 3};
   EXPECT_EQ(strategy.choose(pair), 1);
