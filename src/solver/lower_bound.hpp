@@ -44,13 +44,22 @@ class SizeBounds {
     return static_cast<std::size_t>(branching_) + 1;
   }
 
+  // A lower bound on the total of a guess on a set of `size` codes that leaves `parts` unsolved
+  // parts and fits the set or not, from the count of parts alone: every part of m codes costs
+  // at least 2m - 1 (one guess for a code alone, two for each of the others at best), so the
+  // total is at least the size plus twice the unsolved codes less the parts.
+  [[nodiscard]] static Total forAnswerCount(std::size_t size, std::size_t parts, bool fits) {
+    const std::size_t unsolved = size - (fits ? 1 : 0);
+    return static_cast<Total>(size + 2 * unsolved - parts);
+  }
+
   // The bound of a guess on a set of `size` codes, at most smallSetLimit(), that leaves `parts`
   // unsolved parts and fits the set or not, with `budget` guesses left after it: the size plus
   // forSet of every part, computed from the count of parts alone.
   [[nodiscard]] static Total forGuessOnSmallSet(std::size_t size, std::size_t parts, bool fits,
                                                 Budget budget) {
     const std::size_t unsolved = size - (fits ? 1 : 0);
-    if (budget >= 2) return static_cast<Total>(3 * unsolved + (fits ? 1 : 0) - parts);
+    if (budget >= 2) return forAnswerCount(size, parts, fits);
     // One guess left after this one: only single-code parts can be solved.
     if (budget == 1 && parts == unsolved) return static_cast<Total>(size + parts);
     return unsolved == 0 && budget >= 0 ? static_cast<Total>(size) : infiniteTotal;

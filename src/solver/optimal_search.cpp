@@ -11,16 +11,6 @@ namespace {
 // Nodes are reported to the stop signal in batches of this many.
 constexpr std::uint64_t reportBatch = 64;
 
-// Spreads a part's hash before parts are summed into the key of a partition.
-constexpr std::uint64_t spread(std::uint64_t x) {
-  x ^= x >> 31U;
-  x *= 0x7fb5d329728ea185ULL;
-  x ^= x >> 27U;
-  x *= 0x81dadef4bc2dd44dULL;
-  x ^= x >> 33U;
-  return x;
-}
-
 }  // namespace
 
 StopSignal::StopSignal(std::uint64_t nodeLimit, double seconds) : nodeLimit_(nodeLimit) {
@@ -51,10 +41,8 @@ std::uint64_t Searcher::hashOf(std::span<const ShortIndex> set) const {
 }
 
 SetResult Searcher::solve(std::span<const ShortIndex> set, Budget budget, Total limit) {
-  const std::uint64_t hash = hashOf(set);
-  const SetResult result = solveAt(set, hash, budget, limit, 0);
-  shared_.stop.count(unreported_);
-  unreported_ = 0;
+  const SetResult result = solveAt(set, hashOf(set), budget, limit, 0);
+  reportNodes();
   return result;
 }
 
@@ -77,19 +65,19 @@ std::vector<Candidate> Searcher::rootCandidates(std::span<const ShortIndex> set,
 }
 
 SetResult Searcher::lookAhead(std::span<const ShortIndex> set, Budget budget) {
-  const std::uint64_t hash = hashOf(set);
-  const SetResult result = lookAhead(set, hash, budget);
-  shared_.stop.count(unreported_);
-  unreported_ = 0;
+  const SetResult result = lookAhead(set, hashOf(set), budget);
+  reportNodes();
   return result;
 }
 
 void Searcher::countNode() {
   ++nodes_;
-  if (++unreported_ == reportBatch) {
-    shared_.stop.count(unreported_);
-    unreported_ = 0;
-  }
+  if (++unreported_ == reportBatch) reportNodes();
+}
+
+void Searcher::reportNodes() {
+  shared_.stop.count(unreported_);
+  unreported_ = 0;
 }
 
 Searcher::Level& Searcher::levelAt(std::size_t depth) {
@@ -250,7 +238,8 @@ Searcher::SplitParts Searcher::splitSet(std::span<const ShortIndex> set, const C
     const Total bound = shared_.bounds.forSet(counts[s], budgetAfter);
     split.parts[split.count++] = {next[s] - counts[s], counts[s], hashes[s], bound};
     split.total += bound;
-    split.key += spread(hashes[s]);
+    // Parts' hashes are mixed before they are summed: their plain sum is the set's own hash.
+    split.key += mixKey(hashes[s]);
   }
   // Larger parts first: they are the likeliest to exceed their bounds and cut the guess early.
   std::sort(split.parts.begin(), split.parts.begin() + static_cast<std::ptrdiff_t>(split.count),
@@ -307,8 +296,8 @@ SetResult Searcher::lookAhead(std::span<const ShortIndex> set, std::uint64_t has
   const std::uint32_t bestSplit = summariseAnswers(grid, set, summary_);
   Total least = infiniteTotal;
   if (!small || budgetAfter >= 2) {
-    // Every guess costs at least 3 per code less its count of answers, less one more when it
-    // fits: each part of m codes costs at least 2m - 1, exactly that on small sets.
+    // The least SizeBounds::forAnswerCount of any guess (exact on small sets): 3 per code less
+    // the guess's count of answers, less one more when it fits, which bestSplit maximises.
     least = static_cast<Total>(3 * n - bestSplit);
   } else {
     for (std::size_t g = 0; g < grid.size(); ++g) {
@@ -344,7 +333,7 @@ void Searcher::listFittingGuesses(std::span<const ShortIndex> set, Budget budget
   for (const ShortIndex g : set) {
     if (!level.classes.isLeader(g)) continue;
     const std::size_t parts = (level.summary[g] & answerCountMask) - 1U;
-    keepWithin({static_cast<Total>(3 * n - parts - 2), g, true, false,
+    keepWithin({SizeBounds::forAnswerCount(n, parts, true), g, true, false,
                 !countSettlesBound(n - 1, parts, budget)},
                limit, level);
   }
@@ -373,7 +362,7 @@ void Searcher::listOutsideGuesses(std::span<const ShortIndex> set, Budget budget
     const auto guess = static_cast<ShortIndex>(g);
     if (!level.classes.isLeader(guess)) continue;  // its class's first guess stands for it
     const Total bound = small ? SizeBounds::forGuessOnSmallSet(n, parts, false, budget)
-                              : static_cast<Total>(3 * n - parts);
+                              : SizeBounds::forAnswerCount(n, parts, false);
     if (bound > limit) {
       level.dropped = std::min(level.dropped, bound);
       continue;

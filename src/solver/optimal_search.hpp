@@ -232,6 +232,8 @@ class Searcher {
   Level& levelAt(std::size_t depth);
   // Counts a node, reporting the count to the stop signal in batches.
   void countNode();
+  // Reports the nodes not yet reported to the stop signal.
+  void reportNodes();
 
   const SearchShared& shared_;
   std::vector<std::uint64_t> codeKeys_;

@@ -14,16 +14,6 @@ namespace codebreaker::solver {
 
 namespace {
 
-// The finaliser of splitmix64: a bijection of 64-bit words that spreads every input bit.
-constexpr std::uint64_t mix(std::uint64_t x) {
-  x ^= x >> 30U;
-  x *= 0xbf58476d1ce4e5b9ULL;
-  x ^= x >> 27U;
-  x *= 0x94d049bb133111ebULL;
-  x ^= x >> 31U;
-  return x;
-}
-
 // Data word: total in bits 0-23, guess in 24-39, exact in 40, set size in 41-56, bit 63 set so
 // that no stored word is 0.
 constexpr std::uint64_t totalMask = (std::uint64_t{1} << 24U) - 1;
@@ -39,10 +29,11 @@ std::uint64_t load(std::uint64_t& word) {
 
 }  // namespace
 
-std::uint64_t codeKey(std::size_t code) { return mix(0x9e3779b97f4a7c15ULL * (code + 1)); }
+std::uint64_t codeKey(std::size_t code) { return mixKey(0x9e3779b97f4a7c15ULL * (code + 1)); }
 
 std::uint64_t solvedKey(std::uint64_t setHash, std::size_t size, Budget budget) {
-  return mix(setHash ^ mix((std::uint64_t{static_cast<std::uint32_t>(budget)} << 32U) ^ size));
+  return mixKey(setHash ^
+                mixKey((std::uint64_t{static_cast<std::uint32_t>(budget)} << 32U) ^ size));
 }
 
 SolvedCache::SolvedCache(std::size_t megabytes)

@@ -68,6 +68,17 @@ class SolvedCache {
   Bucket* buckets_ = nullptr;
 };
 
+// The finaliser of splitmix64: a bijection of 64-bit words that spreads every input bit. Keys
+// are made of sums of mixed words, so that two different sets or partitions rarely share one.
+constexpr std::uint64_t mixKey(std::uint64_t x) {
+  x ^= x >> 30U;
+  x *= 0xbf58476d1ce4e5b9ULL;
+  x ^= x >> 27U;
+  x *= 0x94d049bb133111ebULL;
+  x ^= x >> 31U;
+  return x;
+}
+
 // The key of a set of `size` codes whose code keys sum to `setHash`, with `budget` guesses left.
 std::uint64_t solvedKey(std::uint64_t setHash, std::size_t size, Budget budget);
 
