@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Lints both manual pages, and holds the lab's page to the lab's own --help: every command
-# has an entry, each command's SYNOPSIS line lists every option that command's --help lists,
-# every option and strategy has an entry of its own, and the pages carry the project's
-# version. An option added to the lab without its manual entry fails here.
+# has an entry, each command's SYNOPSIS line lists every option and positional word that
+# command's --help lists, every option and strategy has an entry of its own, and the pages
+# carry the project's version. An option added to the lab without its manual entry fails
+# here.
 # Usage: manual_pages.sh MAN_DIR LAB VERSION
 set -u
 man_dir=$1 lab=$2 version=$3
@@ -59,6 +60,12 @@ for command in $commands; do
   for option in $(options_of <<<"$command_help"); do
     has_word "$option" <<<"$block" || fail "the SYNOPSIS line of $command lacks $option"
     has_word "$option" <<<"$tags" || fail "$option ($command) has no entry"
+  done
+  positionals=$(awk '/^Positionals:/ { inside = 1; next } !NF { inside = 0 } inside { print $1 }' \
+                  <<<"$command_help")
+  for positional in $positionals; do
+    grep -qE "^\.(I|RI \[) $positional( \]|\$)" <<<"$block" ||
+      fail "the SYNOPSIS line of $command lacks $positional"
   done
 done
 
