@@ -22,7 +22,7 @@ const solver::Codes& engineCodes() {
   return codes;
 }
 
-// The whole report for seed 1, byte for byte: the table the README shows, then the chart.
+// The whole report for seed 1, byte for byte: the table docs/lab.md shows, then the chart.
 TEST(Comparison, ReportForSeedOne) {
   EXPECT_EQ(formatText(compareStrategies(engineCodes(), 1, {})), R"(compare: 4096 codes, seed 1
 
