@@ -2,7 +2,6 @@
 // are parsed, then runs.
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <string>
 #include <string_view>
 

@@ -1,5 +1,6 @@
 #include "lab/cli/command_words.hpp"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 
 #include "lab/cli/usage.hpp"
@@ -15,6 +16,16 @@ std::string unknownOption(const std::string& word, const std::vector<std::string
 }
 
 }  // namespace
+
+std::size_t Given::occurrences() const { return option_->count(); }
+
+bool Given::valued() const {
+  const auto& results = option_->results();
+  return results.size() == occurrences() &&
+         std::none_of(results.begin(), results.end(), [](const auto& v) { return v.empty(); });
+}
+
+const std::string& Given::value() const { return option_->results().front(); }
 
 // CLI11's help, except that a required positional is shown without brackets: CLI11 is not
 // told it is required, since it would then take the value of "--seed 1" for it and report the
@@ -70,6 +81,8 @@ const Given& CommandWords::positional(const std::string& name, const std::string
   if (required) formatter_->markRequired(added);
   return positionals_.emplace_back(name, accepts, required, added);
 }
+
+bool CommandWords::selected() const { return app_->parsed(); }
 
 std::optional<std::string> CommandWords::problem() const {
   std::vector<std::string> known = known_;

@@ -1,17 +1,22 @@
 // How a command declares its words and how they are checked before any value is read.
 //
 // CLI11 splits the words and writes the help; the checks are ours, so that an unknown option,
-// a repeated one or a missing value gets the same kind of message as a bad value.
+// a repeated one or a missing value gets the same kind of message as a bad value. Only this
+// header's source and the lab's main read CLI11 itself: the commands name its types and no
+// more, which keeps its large header out of every command's build.
 #pragma once
 
-#include <CLI/CLI.hpp>
-#include <algorithm>
 #include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace CLI {
+class App;
+class Option;
+}  // namespace CLI
 
 namespace codebreaker::lab {
 
@@ -31,17 +36,13 @@ class Given {
   [[nodiscard]] const std::string& name() const { return name_; }        // "--seed" or "SECOND"
   [[nodiscard]] const std::string& accepts() const { return accepts_; }  // for messages
   [[nodiscard]] bool required() const { return required_; }
-  [[nodiscard]] bool present() const { return option_->count() > 0; }
-  [[nodiscard]] std::size_t occurrences() const { return option_->count(); }
+  [[nodiscard]] bool present() const { return occurrences() > 0; }
+  [[nodiscard]] std::size_t occurrences() const;
   // False when an occurrence came without a value: "--seed" as the last word, "--seed=" or
   // "--seed ''".
-  [[nodiscard]] bool valued() const {
-    const auto& results = option_->results();
-    return results.size() == occurrences() &&
-           std::none_of(results.begin(), results.end(), [](const auto& v) { return v.empty(); });
-  }
+  [[nodiscard]] bool valued() const;
   // The value, once problem() has found nothing wrong. Precondition: present().
-  [[nodiscard]] const std::string& value() const { return option_->results().front(); }
+  [[nodiscard]] const std::string& value() const;
   [[nodiscard]] std::optional<std::string> valueIfGiven() const {
     if (!present()) return std::nullopt;
     return value();
@@ -71,7 +72,8 @@ class CommandWords {
                           const std::string& help, bool required);
 
   [[nodiscard]] const std::string& name() const { return name_; }
-  [[nodiscard]] bool selected() const { return app_->parsed(); }
+  // True when the command line named this command.
+  [[nodiscard]] bool selected() const;
 
   // The first thing wrong with the words as parsed, without program or command name: an
   // unknown option, an option or a flag given twice, an option without its value, a missing or
