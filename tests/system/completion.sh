@@ -17,6 +17,8 @@ fail() {
   failures=$((failures + 1))
 }
 
+# shellcheck source-path=SCRIPTDIR source=lab_help.sh
+source "$(dirname "$0")/lab_help.sh"
 # shellcheck source=/dev/null
 source "$completion" || { echo "FAIL (completion): cannot source $completion" >&2; exit 1; }
 [[ $(complete -p codebreaker-lab 2>&1) == "complete -F _codebreaker_lab codebreaker-lab" ]] ||
@@ -60,19 +62,14 @@ cd - >/dev/null || exit 1
 
 # Every list against --help.
 help=$("$lab" --help) || fail "$lab --help failed"
-commands=$(awk '/^Subcommands:/ { inside = 1; next } inside && NF { print $1 }' <<<"$help")
-options_of() { sed -n 's/^  \(-[a-z],\)\{0,1\}\(--[a-z][a-z-]*\).*/\2/p'; }
+commands=$(help_commands <<<"$help")
 expect "$(sorted <<<"$commands")" ""
-expect "$(options_of <<<"$help" | sorted)" -
+expect "$(help_options <<<"$help" | sorted)" -
 for command in $commands; do
-  expect "$("$lab" "$command" --help | options_of | sorted)" "$command" -
+  expect "$("$lab" "$command" --help | help_options | sorted)" "$command" -
 done
-strategies=$("$lab" solve --help | sed -n 's/^ *--strategy NAME *//p' | tr -c 'a-z\n' ' ' |
-               sed 's/\bor\b//')
-expect "$(sorted <<<"$strategies")" solve --strategy ""
-tree_strategies=$("$lab" tree --help | sed -n 's/^ *STRATEGY *//p' | tr -c 'a-z\n' ' ' |
-                    sed 's/\bor\b//')
-expect "$(sorted <<<"$tree_strategies")" tree ""
+expect "$("$lab" solve --help | help_names '--strategy NAME' | sorted)" solve --strategy ""
+expect "$("$lab" tree --help | help_names STRATEGY | sorted)" tree ""
 
 [[ $failures -eq 0 ]] || { echo "FAIL (completion): $failures problems" >&2; exit 1; }
 echo "PASS (completion): typed lines answered; commands, options and strategies match --help"

@@ -7,6 +7,8 @@
 # Usage: manual_pages.sh MAN_DIR LAB VERSION
 set -u
 man_dir=$1 lab=$2 version=$3
+# shellcheck source-path=SCRIPTDIR source=lab_help.sh
+source "$(dirname "$0")/lab_help.sh"
 
 failures=0
 fail() {
@@ -40,11 +42,11 @@ synopsis() {
   ' <<<"$page"
 }
 # The long options a help text lists in its first column, --help aside.
-options_of() { sed -n 's/^  \(-[a-z],\)\{0,1\}\(--[a-z][a-z-]*\).*/\2/p' | grep -vx -- --help; }
+options_of() { help_options | grep -vx -- --help; }
 has_word() { grep -qE -- "(^|[^a-z-])$1([^a-z-]|\$)"; }
 
 help=$("$lab" --help) || fail "$lab --help failed"
-commands=$(awk '/^Subcommands:/ { inside = 1; next } inside && NF { print $1 }' <<<"$help")
+commands=$(help_commands <<<"$help")
 [[ -n $commands ]] || fail "no commands found in $lab --help"
 
 for option in --help $(options_of <<<"$help"); do
@@ -70,8 +72,7 @@ for command in $commands; do
 done
 
 # Every strategy that solve --strategy takes, as its --help names them.
-strategies=$("$lab" solve --help | sed -n 's/^ *--strategy NAME *//p' | tr -c 'a-z\n' ' ' |
-               sed 's/\bor\b//')
+strategies=$("$lab" solve --help | help_names '--strategy NAME')
 [[ -n $strategies ]] || fail "no strategies found in $lab solve --help"
 for strategy in $strategies; do
   grep -qx "\.B $strategy" <<<"$tags" || fail "strategy $strategy has no entry"
