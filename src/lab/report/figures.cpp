@@ -30,9 +30,7 @@ nlohmann::ordered_json jsonFigure(const std::optional<std::int32_t>& value) {
   return jsonValue(value);
 }
 
-nlohmann::ordered_json jsonMean(const std::optional<double>& mean) {
-  return jsonValue(mean ? std::optional(rounded(*mean, 100)) : std::nullopt);
-}
+nlohmann::ordered_json jsonMean(const std::optional<double>& mean) { return jsonValue(mean); }
 
 nlohmann::ordered_json histogramJson(const GuessHistogram& histogram) {
   nlohmann::ordered_json pairs = nlohmann::ordered_json::array();

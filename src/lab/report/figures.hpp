@@ -21,8 +21,9 @@ std::string optionalNumber(const std::optional<std::int32_t>& value);
 // of one still shows.
 std::size_t barLength(std::uint64_t count, std::uint64_t largest, std::size_t width);
 
-// The same figures in JSON: null when absent; the mean rounded to hundredths, as the text
-// shows it; a histogram as [guesses, games] pairs of every count that occurred, ascending.
+// The same figures in JSON: null when absent; the mean unrounded (the reports print the total it
+// comes from beside it), so that it holds at least the precision of every text; a histogram as
+// [guesses, games] pairs of every count that occurred, ascending.
 nlohmann::ordered_json jsonFigure(const std::optional<std::int32_t>& value);
 nlohmann::ordered_json jsonMean(const std::optional<double>& mean);
 nlohmann::ordered_json histogramJson(const GuessHistogram& histogram);

@@ -138,6 +138,7 @@ std::string formatJson(const RunReport& report) {
   json["games"] = summary.games;
   json["won"] = summary.won;
   json["lost"] = summary.lost;
+  json["totalGuesses"] = totalGuesses(report.histogram);
   json["mean"] = jsonMean(summary.mean);
   json["median"] = jsonFigure(summary.median);
   json["p90"] = jsonFigure(summary.p90);

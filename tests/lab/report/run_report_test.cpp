@@ -113,18 +113,20 @@ TEST(Report, JsonHoldsTheSameFigures) {
     std::string expected;
   } cases[] = {
       {mixedReport(RunKind::stats),
-       R"({"command":"stats","from":100,"games":10,"won":9,"lost":1,"mean":15.89,"median":10,)"
+       R"({"command":"stats","from":100,"games":10,"won":9,"lost":1,"totalGuesses":143,)"
+       R"("mean":15.88888888888889,"median":10,)"
        R"("p90":45,"p99":45,"max":45,"elapsedSeconds":0.5,"gamesPerSecond":20,)"
        R"("histogram":[[3,1],[5,2],[10,4],[45,2]],"longest":[]})"
        "\n"},
-      {sweep,
-       R"({"command":"sweep","seed":100,"games":10,"won":9,"lost":1,"mean":15.89,"median":10,)"
-       R"("p90":45,"p99":45,"max":45,"elapsedSeconds":0.5,"gamesPerSecond":20,)"
-       R"("histogram":[[3,1],[5,2],[10,4],[45,2]],)"
-       R"("hardest":[{"code":"7876","guesses":45,"won":true}]})"
-       "\n"},
+      {sweep, R"({"command":"sweep","seed":100,"games":10,"won":9,"lost":1,"totalGuesses":143,)"
+              R"("mean":15.88888888888889,"median":10,)"
+              R"("p90":45,"p99":45,"max":45,"elapsedSeconds":0.5,"gamesPerSecond":20,)"
+              R"("histogram":[[3,1],[5,2],[10,4],[45,2]],)"
+              R"("hardest":[{"code":"7876","guesses":45,"won":true}]})"
+              "\n"},
       {RunReport{},  // nothing played, no time measured: absent figures are null, not 0
-       R"({"command":"stats","from":0,"games":0,"won":0,"lost":0,"mean":null,"median":null,)"
+       R"({"command":"stats","from":0,"games":0,"won":0,"lost":0,"totalGuesses":0,)"
+       R"("mean":null,"median":null,)"
        R"("p90":null,"p99":null,"max":null,"elapsedSeconds":0.0,"gamesPerSecond":null,)"
        R"("histogram":[],"longest":[]})"
        "\n"},
