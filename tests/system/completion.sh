@@ -46,6 +46,12 @@ expect "show solve stats sweep" s
 expect "--help --version" --
 expect "--strategy" solve --st
 expect "4x10 4x6 4x7 4x8" compare --board 4
+expect "4x10 4x6 4x7 4x8 5x5 5x8 6x9" guess --board ""
+expect "4x10 4x6 4x7 4x8 5x5 5x8" solve --board ""
+expect "4x10 4x6 4x7 4x8 5x5" tree optimal --board ""
+expect "4x10 4x6 4x7 4x8 5x5" solve --strategy optimal --board ""
+expect "4x10 4x6 4x7 4x8 5x5 5x8" tree --no-repeats optimal --board ""
+expect "4x10 4x6 4x7 4x8 5x5 5x8 6x9" compare --no-repeats --board ""
 expect "always auto" show --color a
 expect "" play 7876 --seed ""
 expect "" replay ""
@@ -59,6 +65,21 @@ cd "$work" || exit 1
 expect "game.html gamma" show --html ga
 expect "tree.json" solve --tree t
 cd - >/dev/null || exit 1
+
+# The boards offered are the ones the lab takes: each probe stops at a bad value given after
+# the board, or first at a board that has too many codes.
+for probe in "compare --jobs 0" "tree optimal --time-limit x" "tree worst --no-repeats --time-limit x" \
+  "solve --strategy optimal --no-repeats --time-limit x" "guess --seed x"; do
+  read -r -a words <<<"$probe"
+  offered=" $(answers "${words[@]}" --board "") "
+  for board in 4x6 4x7 4x8 4x10 5x5 5x8 6x9; do
+    said=$("$lab" "${words[@]}" --board "$board" 2>&1)
+    taken=yes shown=yes
+    [[ $said == *" codes; "* ]] && taken=no
+    [[ $offered == *" $board "* ]] || shown=no
+    [[ $taken == "$shown" ]] || fail "$probe --board $board: offered: $shown; the lab says: $said"
+  done
+done
 
 # Every list against --help.
 help=$("$lab" --help) || fail "$lab --help failed"
