@@ -12,9 +12,11 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "lab/cli/command.hpp"
@@ -105,7 +107,15 @@ int runLab(int argc, char** argv) {
   if (const auto problem = command->words().problem()) {
     return usageError(command->words().name(), *problem);
   }
-  return command->run();
+  try {
+    return command->run();
+  } catch (const std::bad_alloc&) {
+    return memoryError(command->words().name(), command->doing());
+  } catch (const std::system_error& e) {
+    // A thread that cannot start lacks the memory of its stack.
+    if (e.code() != std::errc::resource_unavailable_try_again) throw;
+    return memoryError(command->words().name(), command->doing());
+  }
 }
 
 }  // namespace
@@ -118,8 +128,11 @@ int main(int argc, char** argv) {
 #endif
   try {
     return codebreaker::lab::runLab(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Before any command runs: while the words are read.
+    std::fprintf(stderr, "codebreaker-lab: not enough memory to read the command line\n");
+    return 1;
   } catch (const std::exception& e) {
-    // Only running out of memory gets here; say so on one line like every other failure.
     std::fprintf(stderr, "codebreaker-lab: %s\n", e.what());
     return 1;
   }

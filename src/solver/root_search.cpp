@@ -1,6 +1,8 @@
 #include "solver/root_search.hpp"
 
 #include <algorithm>
+#include <exception>
+#include <mutex>
 #include <numeric>
 #include <thread>
 
@@ -62,17 +64,38 @@ std::uint64_t RootSearch::run(unsigned jobs) {
   Searcher first(shared_);
   prepare(first);
   std::atomic<std::uint64_t> nodes{0};
-  std::vector<std::thread> threads;
-  for (unsigned j = 1; j < jobs; ++j) {
-    threads.emplace_back([&] {
-      Searcher searcher(shared_);
-      work(searcher);
-      nodes += searcher.nodes();
+  // The first failure of any thread (running out of memory) stops the others and is rethrown
+  // once they have: an exception must not leave a thread.
+  std::exception_ptr failure;
+  std::mutex failureMutex;
+  const auto guarded = [&](const auto& body) {
+    try {
+      body();
+    } catch (...) {
+      shared_.stop.stop();
+      const std::lock_guard lock(failureMutex);
+      if (!failure) failure = std::current_exception();
+    }
+  };
+  {
+    std::vector<std::jthread> threads;
+    guarded([&] {
+      for (unsigned j = 1; j < jobs; ++j) {
+        threads.emplace_back([&] {
+          guarded([&] {
+            Searcher searcher(shared_);
+            work(searcher);
+            nodes += searcher.nodes();
+          });
+        });
+      }
+    });
+    guarded([&] {
+      work(first);
+      nodes += first.nodes();
     });
   }
-  work(first);
-  nodes += first.nodes();
-  for (std::thread& thread : threads) thread.join();
+  if (failure) std::rethrow_exception(failure);
   return nodes;
 }
 

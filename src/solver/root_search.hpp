@@ -56,7 +56,8 @@ class RootSearch {
   RootSearch& operator=(const RootSearch&) = delete;
 
   // Searches with `jobs` threads (the calling one included) until every first guess is settled
-  // or the run stops; returns the nodes searched.
+  // or the run stops; returns the nodes searched. When a thread throws (runs out of memory), the
+  // run stops and the first such exception is rethrown once every thread has.
   std::uint64_t run(unsigned jobs);
 
   // True when every first guess was settled before the run stopped.

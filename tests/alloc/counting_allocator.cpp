@@ -1,5 +1,6 @@
-// Replacement allocation functions for the allocation test binary. The counters are the only
-// globals of the project: a replaced operator new has nowhere else to report to.
+// Replacement allocation functions for the allocation test binary. The counters and the failure
+// countdown are the only globals of the project: a replaced operator new has nowhere else to
+// report to.
 
 #include "counting_allocator.hpp"
 
@@ -13,6 +14,8 @@ namespace {
 // Constant-initialised, so they are ready before the first allocation of the program start.
 std::atomic<std::size_t> newCalls{0};
 std::atomic<std::size_t> mallocCalls{0};
+// Throwing operator new calls left before they fail; noFailure: none fails.
+std::atomic<std::size_t> newsBeforeFailure{codebreaker::testing::noFailure};
 
 void countNew() { newCalls.fetch_add(1, std::memory_order_relaxed); }
 [[maybe_unused]] void countMalloc() { mallocCalls.fetch_add(1, std::memory_order_relaxed); }
@@ -30,9 +33,28 @@ void* allocateAligned(std::size_t size, std::align_val_t alignment) {
   return std::aligned_alloc(align, rounded);
 }
 
+// Whether this throwing operator new call is one that memory running out would fail.
+bool failsNow() {
+  std::size_t left = newsBeforeFailure.load(std::memory_order_relaxed);
+  while (left != codebreaker::testing::noFailure && left > 0 &&
+         !newsBeforeFailure.compare_exchange_weak(left, left - 1, std::memory_order_relaxed)) {
+  }
+  return left == 0;
+}
+
 void* orThrow(void* p) {
   if (p == nullptr) throw std::bad_alloc();
   return p;
+}
+
+void* throwingNew(std::size_t size) {
+  if (failsNow()) throw std::bad_alloc();
+  return orThrow(allocate(size));
+}
+
+void* throwingAlignedNew(std::size_t size, std::align_val_t alignment) {
+  if (failsNow()) throw std::bad_alloc();
+  return orThrow(allocateAligned(size, alignment));
 }
 
 }  // namespace
@@ -43,6 +65,8 @@ AllocationCounts allocationCounts() {
   return {newCalls.load(std::memory_order_relaxed), mallocCalls.load(std::memory_order_relaxed)};
 }
 
+void failNewAfter(std::size_t calls) { newsBeforeFailure.store(calls, std::memory_order_relaxed); }
+
 #if defined(__GLIBC__)
 bool mallocIsCounted() { return true; }
 #else
@@ -51,15 +75,15 @@ bool mallocIsCounted() { return false; }
 
 }  // namespace codebreaker::testing
 
-void* operator new(std::size_t size) { return orThrow(allocate(size)); }
-void* operator new[](std::size_t size) { return orThrow(allocate(size)); }
+void* operator new(std::size_t size) { return throwingNew(size); }
+void* operator new[](std::size_t size) { return throwingNew(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return allocate(size); }
 void* operator new(std::size_t size, std::align_val_t alignment) {
-  return orThrow(allocateAligned(size, alignment));
+  return throwingAlignedNew(size, alignment);
 }
 void* operator new[](std::size_t size, std::align_val_t alignment) {
-  return orThrow(allocateAligned(size, alignment));
+  return throwingAlignedNew(size, alignment);
 }
 void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
   return allocateAligned(size, alignment);
@@ -80,6 +104,8 @@ void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::fre
 void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
 void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
 void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
+
+void failNewAfter(std::size_t calls) { newsBeforeFailure.store(calls, std::memory_order_relaxed); }
 
 #if defined(__GLIBC__)
 // glibc lets a program supply its own malloc family and then calls it from inside the library

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 namespace codebreaker::testing {
 
@@ -19,6 +20,12 @@ AllocationCounts allocationCounts();
 
 // False where the C library's allocator cannot be replaced: mallocCalls then stays 0.
 bool mallocIsCounted();
+
+// From now on, the throwing forms of operator new succeed `calls` more times, then throw
+// std::bad_alloc, as when memory runs out, until failNewAfter(noFailure) lifts it. Counts the
+// calls of every thread.
+inline constexpr std::size_t noFailure = SIZE_MAX;
+void failNewAfter(std::size_t calls);
 
 // The allocations made while `body` runs. Only the calls in between are counted, so the caller
 // prepares everything it needs first.

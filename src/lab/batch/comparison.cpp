@@ -65,20 +65,21 @@ StrategyFigures strategyFigures(Strategy strategy, StrategyWorker& worker, unsig
   return figures;
 }
 
-// The optimal strategy's row, searched on every thread once the others are done; without a
-// strategy within the limits, a note that says so instead.
-void addOptimal(Comparison& comparison, const solver::Codes& codes, const SearchLimits& limits) {
-  SearchProgress progress("optimal");
+// The optimal strategy's row, searched on every thread, or the note that says why there is
+// none within the limits.
+struct OptimalRow {
+  std::optional<StrategyFigures> figures;
+  std::string note;
+};
+
+OptimalRow optimalRow(const solver::Codes& codes, unsigned seed, const SearchLimits& limits) {
   const StrategyTree found =
-      strategyTree(codes, solver::Strategy::optimal, comparison.seed, limits, std::ref(progress));
-  if (found.tree.nodes.empty()) {
-    comparison.notes.push_back(searchText("optimal", *found.search));
-    return;
-  }
+      strategyTreeWithProgress(codes, solver::Strategy::optimal, seed, limits);
+  if (found.tree.nodes.empty()) return {std::nullopt, searchText("optimal", *found.search)};
   StrategyFigures figures{
       "optimal", compactCode(codes.colours(found.tree.nodes[0].guess)), {}, found.search};
   for (const std::int32_t guesses : found.guesses) figures.histogram.add(true, guesses);
-  comparison.figures.push_back(std::move(figures));
+  return {std::move(figures), {}};
 }
 
 }  // namespace
@@ -94,6 +95,12 @@ Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const Ru
     comparison.figures.push_back(
         {engineName, engineGame(seed, engineCode(codes, 0)).moves.front().guess, {}, std::nullopt});
   }
+  // The optimal search comes before the other strategies' threads, while the memory is whole:
+  // its memory of solved sets is the largest block a comparison takes (a quarter of a GiB on
+  // 4x8), and the allocator keeps address space for every thread that has run. Its row still
+  // comes last.
+  const std::optional<OptimalRow> optimalFound =
+      optimal ? std::optional(optimalRow(codes, seed, *optimal)) : std::nullopt;
   const std::size_t first = comparison.figures.size();
   comparison.figures.resize(first + solver::strategies.size());
   const std::size_t rows = comparison.figures.size();
@@ -108,7 +115,8 @@ Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const Ru
           strategyFigures(solver::strategies[row - first], workers[worker], seed);
     }
   });
-  if (optimal) addOptimal(comparison, codes, *optimal);
+  if (optimalFound && optimalFound->figures) comparison.figures.push_back(*optimalFound->figures);
+  if (optimalFound && !optimalFound->figures) comparison.notes.push_back(optimalFound->note);
   return comparison;
 }
 

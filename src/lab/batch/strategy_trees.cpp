@@ -1,6 +1,9 @@
 #include "lab/batch/strategy_trees.hpp"
 
+#include <memory>
+
 #include "lab/batch/own_draws.hpp"
+#include "lab/batch/progress.hpp"
 #include "solver/decision_tree_check.hpp"
 #include "solver/guess_chooser.hpp"
 #include "solver/optimal.hpp"
@@ -37,9 +40,16 @@ StrategyTree strategyTree(const solver::Codes& codes, solver::Strategy strategy,
   return found;
 }
 
-void SearchProgress::operator()(std::uint64_t done, std::uint64_t total) {
-  if (!bar_) bar_ = std::make_unique<ProgressBar>(stderr, stderrIsTerminal(), label_, total);
-  bar_->update(done);
+StrategyTree strategyTreeWithProgress(const solver::Codes& codes, solver::Strategy strategy,
+                                      unsigned seed, const SearchLimits& limits) {
+  // The search only knows how many parts it has once it has split the first guesses; the bar
+  // goes with this scope, which clears its line.
+  std::unique_ptr<ProgressBar> bar;
+  return strategyTree(
+      codes, strategy, seed, limits, [&bar](std::uint64_t done, std::uint64_t total) {
+        if (!bar) bar = std::make_unique<ProgressBar>(stderr, stderrIsTerminal(), "optimal", total);
+        bar->update(done);
+      });
 }
 
 }  // namespace codebreaker::lab

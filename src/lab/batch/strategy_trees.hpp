@@ -4,13 +4,11 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "lab/batch/progress.hpp"
 #include "lab/report/tree_report.hpp"
 #include "solver/codes.hpp"
 #include "solver/decision_tree.hpp"
@@ -43,16 +41,10 @@ StrategyTree strategyTree(
     const SearchLimits& limits,
     const std::function<void(std::uint64_t done, std::uint64_t total)>& progress = {});
 
-// A progress bar for the optimal search, drawn on standard error when it is a terminal: the
-// search only knows how many parts it has once it has split the first guesses.
-class SearchProgress {
- public:
-  explicit SearchProgress(std::string_view label) : label_(label) {}
-  void operator()(std::uint64_t done, std::uint64_t total);
-
- private:
-  std::string label_;
-  std::unique_ptr<ProgressBar> bar_;
-};
+// strategyTree with the optimal search's progress drawn on standard error when it is a
+// terminal, and cleared before it returns (finished, stopped or without a strategy), so that
+// whatever is printed next starts on a line of its own.
+StrategyTree strategyTreeWithProgress(const solver::Codes& codes, solver::Strategy strategy,
+                                      unsigned seed, const SearchLimits& limits);
 
 }  // namespace codebreaker::lab

@@ -24,8 +24,14 @@ class Command {
   [[nodiscard]] CommandWords& words() { return words_; }
   // Checks the values of the command's words and runs it; returns its exit status.
   virtual int run() = 0;
+  // What the command is doing, in words that follow "not enough memory to": for the one line
+  // that says it ran out.
+  [[nodiscard]] const std::string& doing() const { return doing_; }
 
  protected:
+  // Says what the command does from now on, e.g. "search the optimal strategy of 4x8".
+  void nowDoing(std::string what) { doing_ = std::move(what); }
+
   // Prints this command's usage error and returns exitUsage.
   [[nodiscard]] int refuse(std::string_view message) const {
     return usageError(words_.name(), message);
@@ -39,6 +45,9 @@ class Command {
   }
 
   CommandWords words_;
+
+ private:
+  std::string doing_ = "read its words";
 };
 
 }  // namespace codebreaker::lab

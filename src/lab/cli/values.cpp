@@ -39,6 +39,23 @@ Parsed<solver::Board> parseBoard(std::string_view name, std::string_view text) {
   return {board, {}};
 }
 
+Parsed<double> parseSeconds(std::string_view name, std::string_view text) {
+  const std::size_t point = text.find('.');
+  const bool plain = point == std::string_view::npos
+                         ? allDigits(text)
+                         : allDigits(text.substr(0, point)) && allDigits(text.substr(point + 1));
+  double seconds = 0;
+  if (plain) {
+    const char* const end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seconds, std::chars_format::fixed);
+    if (error != std::errc{} || stop != end) seconds = 0;
+  }
+  if (!(seconds >= leastSeconds && seconds <= mostSeconds)) {
+    return {std::nullopt, expected(name, secondsAccepts, text)};
+  }
+  return {seconds, {}};
+}
+
 Parsed<std::int64_t> parseAtLeast(std::string_view name, std::string_view text,
                                   std::int64_t minimum, std::string_view accepts) {
   if (!allDigits(text)) return {std::nullopt, expected(name, accepts, text)};

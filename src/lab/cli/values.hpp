@@ -32,9 +32,19 @@ Parsed<Code> parseCode(std::string_view name, std::string_view text);
 inline constexpr std::string_view boardAccepts =
     "PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6";
 
-// A board as --board takes it: "4x6", pegs then colours. Repeats are allowed; --no-repeats
-// says otherwise.
+// A board as --board takes it: "4x6", pegs then colours (see boardNamed). Repeats are allowed;
+// --no-repeats says otherwise.
 Parsed<solver::Board> parseBoard(std::string_view name, std::string_view text);
+
+// The longest and shortest time a search may be given, in seconds.
+inline constexpr double leastSeconds = 0.001;
+inline constexpr double mostSeconds = 1e9;
+inline constexpr std::string_view secondsAccepts =
+    "a number of seconds from 0.001 to 1000000000, e.g. 30 or 2.5";
+
+// A time in seconds: a whole number or a decimal with digits on both sides of its point ("30",
+// "2.5"), from leastSeconds to mostSeconds. No sign, exponent, hexadecimal or bare point.
+Parsed<double> parseSeconds(std::string_view name, std::string_view text);
 
 // A decimal whole number from `minimum` to INT64_MAX, digits only (no sign, no spaces), as
 // typed for a second or a number of games; `accepts` says what is wanted.

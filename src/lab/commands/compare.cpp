@@ -5,6 +5,7 @@
 #include "lab/commands/commands.hpp"
 #include "lab/commands/shared_options.hpp"
 #include "lab/sessions/typed_answers.hpp"
+#include "lab/text/code_text.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -23,7 +24,9 @@ class Compare final : public Command {
     const auto board = board_.board();
     if (refused(board)) return exitUsage;
     if (const auto problem = strategyBoardProblem(*board.value)) return refuse(*problem);
+    nowDoing("compare the strategies on " + boardWords(*board.value));
     const solver::Codes codes(*board.value);
+    if (const auto problem = optionsUnused(codes)) return refuse(*problem);
     return code_.present() ? compareOneCode(codes) : compareEveryCode(codes);
   }
 
@@ -59,6 +62,19 @@ class Compare final : public Command {
   [[nodiscard]] bool optimalShown(const solver::Codes& codes) const {
     return !strategyBoardProblem(codes.board(), solver::Strategy::optimal) &&
            (codes.size() <= quickOptimalCodes || search_.timeLimitGiven());
+  }
+
+  // The first option given that would do nothing: the optimal search's when it is left out
+  // (and --jobs with --code, where only that search uses threads).
+  [[nodiscard]] std::optional<std::string> optionsUnused(const solver::Codes& codes) const {
+    const auto leftOut = optimalLeftOut(codes);
+    if (!leftOut) return std::nullopt;
+    const std::string tail = "the optimal strategy, and " + *leftOut;
+    if (auto problem = inapplicable({&search_.maxGuesses(), &search_.timeLimit()}, tail)) {
+      return problem;
+    }
+    if (!code_.present()) return std::nullopt;
+    return inapplicable({&options_.jobs()}, "the optimal strategy with --code, and " + *leftOut);
   }
 
   // The limits of the optimal search, or nothing when it is not shown.

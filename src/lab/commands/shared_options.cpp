@@ -1,9 +1,5 @@
 #include "lab/commands/shared_options.hpp"
 
-#include <cctype>
-#include <charconv>
-#include <system_error>
-
 #include "game/glibc_rand.hpp"
 #include "game/seed.hpp"
 #include "lab/cli/instant.hpp"
@@ -80,8 +76,8 @@ std::optional<std::string> strategyBoardProblem(const solver::Board& board,
 SearchOptions::SearchOptions(CommandWords& words)
     : maxGuesses_(words.option("--max-guesses", "D", "a whole number from 1 to 20",
                                "optimal: solve every code within D guesses")),
-      timeLimit_(words.option("--time-limit", "SECONDS", "a number of seconds above 0, e.g. 30",
-                              "optimal: time allowed (default: none to 1296 codes, else 60)")) {}
+      timeLimit_(words.option("--time-limit", "SECONDS", std::string(secondsAccepts),
+                              "optimal: 0.001 to 1000000000 s (default 60 above 1296 codes)")) {}
 
 Parsed<SearchLimits> SearchOptions::limits(std::size_t codes, unsigned jobs) const {
   SearchLimits limits;
@@ -97,19 +93,19 @@ Parsed<SearchLimits> SearchOptions::limits(std::size_t codes, unsigned jobs) con
     limits.maxGuesses = static_cast<std::int32_t>(*most.value);
   }
   if (timeLimit_.present()) {
-    // Plain decimal seconds: no sign, exponent or hexadecimal.
-    const std::string& text = timeLimit_.value();
-    double seconds = 0;
-    const char* const end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, seconds, std::chars_format::fixed);
-    const bool plain = !text.empty() && std::isdigit(static_cast<unsigned char>(text[0])) != 0;
-    if (!plain || error != std::errc{} || stop != end || !(seconds > 0) || seconds > 1e9) {
-      return {std::nullopt,
-              expected(timeLimit_.name(), "a number of seconds above 0, e.g. 30", text)};
-    }
-    limits.timeLimitSeconds = seconds;
+    const auto seconds = parseSeconds(timeLimit_.name(), timeLimit_.value());
+    if (!seconds.value) return {std::nullopt, seconds.error};
+    limits.timeLimitSeconds = *seconds.value;
   }
   return {limits, {}};
+}
+
+std::optional<std::string> inapplicable(std::initializer_list<const Given*> options,
+                                        std::string_view tail) {
+  for (const Given* option : options) {
+    if (option->present()) return option->name() + " applies only to " + std::string(tail);
+  }
+  return std::nullopt;
 }
 
 const bool& jsonFlag(CommandWords& words) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ class SeedOption {
   SeedOption(CommandWords& words, const std::string& help);
 
   [[nodiscard]] bool present() const { return given_.present(); }
+  [[nodiscard]] const Given& given() const { return given_; }
   // The seed given, or `fallback` when there is none.
   [[nodiscard]] Parsed<unsigned> value(unsigned fallback) const;
   // The seed given, or the seed of the current second.
@@ -41,6 +43,7 @@ class JobsOption {
  public:
   explicit JobsOption(CommandWords& words);
 
+  [[nodiscard]] const Given& given() const { return given_; }
   // The number of threads given, or every core.
   [[nodiscard]] Parsed<unsigned> threads() const;
   // The plan for `threads`: on a C library whose rand() the lab's own draws do not match, one
@@ -81,6 +84,8 @@ class SearchOptions {
   // The limits for a search on a board of `codes` codes, on `jobs` threads.
   [[nodiscard]] Parsed<SearchLimits> limits(std::size_t codes, unsigned jobs) const;
   [[nodiscard]] bool timeLimitGiven() const { return timeLimit_.present(); }
+  [[nodiscard]] const Given& maxGuesses() const { return maxGuesses_; }
+  [[nodiscard]] const Given& timeLimit() const { return timeLimit_; }
 
  private:
   const Given& maxGuesses_;
@@ -96,6 +101,11 @@ inline constexpr double defaultTimeLimit = 60;
 // search's smaller one.
 std::optional<std::string> strategyBoardProblem(const solver::Board& board,
                                                 solver::Strategy strategy);
+
+// For the first of `options` that was given, where it would do nothing: "NAME applies only to
+// TAIL", e.g. "--max-guesses applies only to the optimal strategy, not to worst"; else nothing.
+std::optional<std::string> inapplicable(std::initializer_list<const Given*> options,
+                                        std::string_view tail);
 
 // --json: one JSON object instead of text.
 const bool& jsonFlag(CommandWords& words);
@@ -114,6 +124,7 @@ class EveryCodeOptions {
   // The seed and the number of threads, checked in that order.
   [[nodiscard]] Parsed<Choice> choice() const;
   [[nodiscard]] bool json() const { return json_; }
+  [[nodiscard]] const Given& jobs() const { return jobs_.given(); }
 
  private:
   SeedOption seed_;

@@ -34,6 +34,9 @@ class Show final : public Command {
   using Command::Command;
 
   int run() override {
+    if (html_.present() && html_.value() == "-" && color_.present()) {
+      return refuse("--color applies only to the terminal view, which --html - leaves out");
+    }
     const auto colour = colourWanted();
     if (refused(colour)) return exitUsage;
     const auto game = chosenGame();

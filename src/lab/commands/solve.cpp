@@ -2,6 +2,7 @@
 // [--max-guesses D] [--time-limit SECONDS] [--jobs N]: the engine, or a strategy, cracks a code
 // that the person holds; the person scores each guess.
 
+#include <cstdio>
 #include <memory>
 
 #include "lab/batch/own_draws.hpp"
@@ -23,7 +24,7 @@ namespace {
 constexpr std::string_view strategyAccepts =
     "engine, worst, size, parts, entropy, random or optimal";
 
-// Far above the tree of any board the strategies play (a few MiB).
+// Far above the tree of any board the strategies play (a few MiB, pretty-printed some tens).
 constexpr std::size_t treeFileLimit = std::size_t{64} << 20;
 
 class Solve final : public Command {
@@ -43,11 +44,9 @@ class Solve final : public Command {
   int run() override {
     const auto board = board_.board();
     if (refused(board)) return exitUsage;
-    const auto seed = seed_.valueOrNow();
-    if (refused(seed)) return exitUsage;
-    auto breaker =
-        tree_.present() ? treeBreaker(*board.value) : chosenBreaker(*board.value, *seed.value);
+    auto breaker = tree_.present() ? treeBreaker(*board.value) : chosenBreaker(*board.value);
     if (refused(breaker)) return exitUsage;
+    nowDoing("play the game on " + boardWords(breaker.value->get()->codes().board()));
     const auto session = std::make_unique<SolveSession>(std::move(*breaker.value));
     return converse(*session, stdin, stdout, !stdinIsTerminal());
   }
@@ -57,22 +56,42 @@ class Solve final : public Command {
 
   // Who guesses: the engine on its own board unless --strategy says otherwise, elsewhere the
   // entropy rule.
-  [[nodiscard]] Chosen chosenBreaker(const solver::Board& board, unsigned seed) {
+  [[nodiscard]] Chosen chosenBreaker(const solver::Board& board) {
     const bool engineBoard = board == solver::engineBoard;
     const std::string name = strategy_.valueIfGiven().value_or(engineBoard ? "engine" : "entropy");
+    const auto strategy = solver::strategyNamed(name);
+    if (name != "engine" && !strategy) {
+      return {std::nullopt, expected(strategy_.name(), strategyAccepts, name)};
+    }
+    if (const auto problem = optionsNotFor(name)) return {std::nullopt, *problem};
+    const auto seed = seed_.valueOrNow();
+    if (!seed.value) return {std::nullopt, seed.error};
     if (name == "engine") {
       if (!engineBoard) {
         return {std::nullopt, "--strategy engine plays only the 4x8 board with repeats"};
       }
-      return {std::make_unique<EngineBreaker>(seed), {}};
+      return {std::make_unique<EngineBreaker>(*seed.value), {}};
     }
-    const auto strategy = solver::strategyNamed(name);
-    if (!strategy) return {std::nullopt, expected(strategy_.name(), strategyAccepts, name)};
     if (const auto problem = strategyBoardProblem(board, *strategy))
       return {std::nullopt, *problem};
+    nowDoing("weigh the guesses of " + boardWords(board));
     auto tools = std::make_shared<solver::StrategyTools>(board);
     if (*strategy == solver::Strategy::optimal) return optimalBreaker(std::move(tools));
-    return {std::make_unique<StrategyBreaker>(seed, *strategy, std::move(tools), draws_), {}};
+    return {std::make_unique<StrategyBreaker>(*seed.value, *strategy, std::move(tools), draws_),
+            {}};
+  }
+
+  // The first option given that the strategy `name` has no use for, as a refusal.
+  [[nodiscard]] std::optional<std::string> optionsNotFor(const std::string& name) const {
+    const std::string tail = "not to " + name;
+    if (name != "optimal") {
+      if (auto problem = inapplicable({&search_.maxGuesses(), &search_.timeLimit(), &jobs_.given()},
+                                      "the optimal strategy, " + tail)) {
+        return problem;
+      }
+    }
+    if (name == "engine" || name == "random") return std::nullopt;
+    return inapplicable({&seed_.given()}, "the engine and the random strategy, " + tail);
   }
 
   // The optimal strategy, searched before the first guess (a progress bar shows on a terminal).
@@ -81,9 +100,9 @@ class Solve final : public Command {
     if (!threads.value) return {std::nullopt, threads.error};
     const auto limits = search_.limits(tools->codes.size(), *threads.value);
     if (!limits.value) return {std::nullopt, limits.error};
-    SearchProgress progress("optimal");
+    nowDoing("search the optimal strategy of " + boardWords(tools->codes.board()));
     StrategyTree found =
-        strategyTree(tools->codes, solver::Strategy::optimal, 0, *limits.value, std::ref(progress));
+        strategyTreeWithProgress(tools->codes, solver::Strategy::optimal, 0, *limits.value);
     if (found.tree.nodes.empty()) return {std::nullopt, searchText("optimal", *found.search)};
     if (!found.search->proved) {
       std::fprintf(stderr, "%s: solve: %s\n", programName,
@@ -98,22 +117,35 @@ class Solve final : public Command {
   // --no-repeats, when given, must name that board.
   [[nodiscard]] Chosen treeBreaker(const solver::Board& board) {
     if (strategy_.present()) return {std::nullopt, "give --strategy or --tree, not both"};
+    const std::string fromFile = ", not to a tree read from a file";
+    if (auto problem =
+            inapplicable({&seed_.given()}, "the engine and the random strategy" + fromFile)) {
+      return {std::nullopt, *problem};
+    }
+    if (auto problem = inapplicable({&search_.maxGuesses(), &search_.timeLimit(), &jobs_.given()},
+                                    "the optimal strategy's search" + fromFile)) {
+      return {std::nullopt, *problem};
+    }
     const std::string& path = tree_.value();
-    const auto text = readWholeFile(path, treeFileLimit);
-    if (!text.value) {
-      return {std::nullopt, tree_.name() + ": cannot read " + quote(path) + ": " + text.error};
-    }
-    auto read = readTree(*text.value);
-    if (!read.value) {
-      return {std::nullopt, tree_.name() + ": " + quote(path) + " is " + escaped(read.error)};
-    }
+    const std::string cannotRead = tree_.name() + ": cannot read " + quote(path) + ": ";
+    const auto file = FileBuffer::open(path, treeFileLimit, [this, &path] {
+      std::fprintf(stderr, "%s: solve: %s: waiting for %s to be written (Ctrl-C stops)\n",
+                   programName, tree_.name().c_str(), quote(path).c_str());
+    });
+    if (!file.value) return {std::nullopt, cannotRead + file.error};
+    nowDoing("read " + quote(path));
+    auto read = readTree(**file.value);
+    if (!(*file.value)->failure().empty()) return {std::nullopt, cannotRead + read.error};
+    if (!read.value) return {std::nullopt, tree_.name() + ": " + quote(path) + " is " + read.error};
     const solver::Board& own = read.value->board;
     if (board_.given() && own != board) {
       return {std::nullopt, tree_.name() + ": " + quote(path) + " is a tree of " + boardWords(own) +
                                 ", not of " + boardWords(board)};
     }
+    nowDoing("weigh the guesses of " + boardWords(own));
     auto tree = std::make_shared<const solver::DecisionTree>(std::move(read.value->tree));
-    return {std::make_unique<StrategyBreaker>(read.value->strategy, std::move(tree),
+    return {std::make_unique<StrategyBreaker>(std::string(solver::nameOf(read.value->strategy)),
+                                              std::move(tree),
                                               std::make_shared<solver::StrategyTools>(own), draws_),
             {}};
   }

@@ -6,6 +6,7 @@
 #include "lab/commands/shared_options.hpp"
 #include "lab/report/tree_page.hpp"
 #include "lab/report/tree_report.hpp"
+#include "lab/text/code_text.hpp"
 #include "lab/text/file_writer.hpp"
 #include "lab/text/quote.hpp"
 
@@ -35,13 +36,27 @@ class Tree final : public Command {
     const auto board = board_.board();
     if (refused(board)) return exitUsage;
     if (const auto problem = strategyBoardProblem(*board.value, *strategy)) return refuse(*problem);
+    if (*strategy != solver::Strategy::optimal) {
+      const std::string tail = "the optimal strategy, not to " + strategy_.value();
+      if (const auto problem =
+              inapplicable({&search_.maxGuesses(), &search_.timeLimit(), &jobs_.given()}, tail)) {
+        return refuse(*problem);
+      }
+    }
+    if (json_ && html_.present() && html_.value() == "-") {
+      return refuse("give --json or --html -, not both: each prints on standard output");
+    }
     const auto threads = jobs_.threads();
     if (refused(threads)) return exitUsage;
     const auto limits = search_.limits(board.value->codeCount(), *threads.value);
     if (refused(limits)) return exitUsage;
+    nowDoing((*strategy == solver::Strategy::optimal
+                  ? "search the optimal strategy of "
+                  : "write the " + strategy_.value() + " strategy's tree of ") +
+             boardWords(*board.value));
     const solver::Codes codes(*board.value);
-    SearchProgress progress("optimal");
-    const StrategyTree found = strategyTree(codes, *strategy, 1, *limits.value, std::ref(progress));
+    const StrategyTree found = strategyTreeWithProgress(codes, *strategy, 1, *limits.value);
+    nowDoing("write the tree of " + boardWords(*board.value));
     return show({solver::nameOf(*strategy), &codes,
                  found.tree.nodes.empty() ? nullptr : &found.tree, found.guesses, found.search});
   }

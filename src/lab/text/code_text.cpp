@@ -11,17 +11,16 @@ std::string boardName(const solver::Board& board) {
 }
 
 std::optional<solver::Board> boardNamed(std::string_view name) {
-  const std::size_t x = name.find('x');
+  const std::size_t x = name.find_first_of("xX");
   if (x == std::string_view::npos) return std::nullopt;
-  const std::string_view pegs = name.substr(0, x);
-  const std::string_view colours = name.substr(x + 1);
-  solver::Board board;
+  // Plain decimals, as the lab writes them: no sign, no leading zero.
   const auto number = [](std::string_view digits, std::int32_t& value) {
     const char* const end = digits.data() + digits.size();
-    return !digits.empty() && digits.size() <= 2 &&
+    return !digits.empty() && digits.size() <= 2 && digits[0] >= '1' && digits[0] <= '9' &&
            std::from_chars(digits.data(), end, value).ptr == end;
   };
-  if (!number(pegs, board.pegs) || !number(colours, board.colours) || pegs.size() > 1) {
+  solver::Board board;
+  if (!number(name.substr(0, x), board.pegs) || !number(name.substr(x + 1), board.colours)) {
     return std::nullopt;
   }
   if (board.pegs < solver::minPegs || board.pegs > solver::maxPegs ||

@@ -46,7 +46,8 @@ std::string spacedCode(const Colours& code) {
 std::string boardName(const solver::Board& board);
 
 // The board a name such as "4x6" stands for (with repeats), or nothing when the text is not
-// P "x" C with 1 to 6 pegs and 2 to 10 colours.
+// P "x" C with 1 to 6 pegs and 2 to 10 colours, each a plain decimal without a leading zero; the
+// x may be a capital. The one rule for --board and for the board a tree file names.
 std::optional<solver::Board> boardNamed(std::string_view name);
 
 // "4x6", or "4x10 without repeats": the board in a sentence.

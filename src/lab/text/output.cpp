@@ -24,6 +24,12 @@ int outputError(int errorNumber) { return streamError("write to standard output"
 
 int inputError(int errorNumber) { return streamError("read standard input", errorNumber); }
 
+int memoryError(const std::string& command, const std::string& doing) {
+  std::fprintf(stderr, "%s: %s: not enough memory to %s\n", programName, command.c_str(),
+               doing.c_str());
+  return exitOutputFailure;
+}
+
 int writeOut(const std::string& text) {
   errno = 0;
   const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();

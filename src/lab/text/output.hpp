@@ -22,6 +22,10 @@ int outputError(int errorNumber);
 // as for a failed write: input that cannot be read is a failure, not the end of the input.
 int inputError(int errorNumber);
 
+// Prints "codebreaker-lab: COMMAND: not enough memory to DOING" and returns
+// exitOutputFailure: running out of memory is a failure of the machine, not of the words.
+int memoryError(const std::string& command, const std::string& doing);
+
 // Writes `text` to standard output and flushes it; returns 0, or outputError's status.
 int writeOut(const std::string& text);
 

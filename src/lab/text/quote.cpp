@@ -123,6 +123,13 @@ std::string escaped(std::string_view text, bool quoted) {
   return out;
 }
 
+std::string escapedUpTo(std::string_view text, std::size_t characters) {
+  std::string out;
+  const std::size_t end = appendEscaped(out, text, false, characters);
+  if (end < text.size()) out += "...";
+  return out;
+}
+
 std::string quote(std::string_view text) {
   std::string out = "\"";
   const std::size_t end = appendEscaped(out, text, true, quotedCharacters);

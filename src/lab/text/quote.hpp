@@ -14,6 +14,11 @@ namespace codebreaker::lab {
 // for text shown in double quotes. Every other character is shown as typed.
 std::string escaped(std::string_view text, bool quoted = false);
 
+// `text` escaped as `escaped` does, cut after `characters` characters with "..." so that
+// another program's long message (a parser's, quoting what it read) gives a line of sensible
+// length.
+std::string escapedUpTo(std::string_view text, std::size_t characters);
+
 // `text` escaped in double quotes, cut after 40 characters with "..." so that a huge argument
 // gives a short line: the form every message uses to show what was typed.
 std::string quote(std::string_view text);

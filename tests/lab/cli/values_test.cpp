@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
+
+#include "lab/text/code_text.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -88,6 +91,70 @@ TEST(ParseJobs, AcceptsOneToTheMostThreads) {
   for (const char* text : {"0", "257", "-1", "2x", "99999999999999999999"}) {
     EXPECT_FALSE(parseJobs("--jobs", text).value) << text;
   }
+}
+
+// A whole number, or digits on both sides of one point, within the range: no other spelling.
+TEST(ParseSeconds, AcceptsPlainDecimalsWithinTheRange) {
+  const struct {
+    const char* text;
+    std::optional<double> expected;
+  } cases[] = {
+      {"30", 30.0},
+      {"2.5", 2.5},
+      {"0.001", 0.001},
+      {"1000000000", 1e9},
+      {"007", 7.0},
+      {"0.0000001", std::nullopt},
+      {"0", std::nullopt},
+      {"1000000001", std::nullopt},
+      {"1e3", std::nullopt},
+      {".5", std::nullopt},
+      {"5.", std::nullopt},
+      {"-5", std::nullopt},
+      {"+5", std::nullopt},
+      {"0x10", std::nullopt},
+      {"1.5.2", std::nullopt},
+      {"", std::nullopt},
+      {" 5", std::nullopt},
+      {"inf", std::nullopt},
+      {"1e999", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const auto parsed = parseSeconds("--time-limit", c.text);
+    EXPECT_EQ(parsed.value, c.expected) << '"' << c.text << '"';
+    EXPECT_EQ(parsed.error.empty(), c.expected.has_value()) << '"' << c.text << '"';
+  }
+  EXPECT_FALSE(parseSeconds("--time-limit", std::string(400, '9')).value);
+  EXPECT_EQ(parseSeconds("--time-limit", "5.").error,
+            "--time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+            "2.5, got \"5.\"");
+}
+
+// One spelling of a board for --board and for a tree file: no leading zeros, x of either case.
+TEST(BoardNamed, TakesPlainNumbersOfPegsAndColours) {
+  const struct {
+    const char* text;
+    std::optional<solver::Board> expected;
+  } cases[] = {
+      {"4x6", solver::Board{4, 6, true}},
+      {"4X6", solver::Board{4, 6, true}},
+      {"1x2", solver::Board{1, 2, true}},
+      {"6x10", solver::Board{6, 10, true}},
+      {"4x06", std::nullopt},
+      {"04x6", std::nullopt},
+      {"4x010", std::nullopt},
+      {"0x6", std::nullopt},
+      {"7x8", std::nullopt},
+      {"4x1", std::nullopt},
+      {"4x11", std::nullopt},
+      {"4x-6", std::nullopt},
+      {"4x+6", std::nullopt},
+      {"4 x6", std::nullopt},
+      {"4x6x", std::nullopt},
+      {"x6", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(boardNamed(c.text), c.expected) << '"' << c.text << '"';
 }
 
 TEST(SecondRange, RejectsOnlyARangePastInt64Max) {

@@ -1,165 +1,41 @@
 // Runs the built binaries: exit status, the split between stdout and stderr and the terminal
 // check only exist in a real process.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <spawn.h>
-#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <array>
 #include <csignal>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "game/driver.hpp"
 #include "lab/show/html_page.hpp"
 #include "lab/show/terminal_view.hpp"
+#include "lab_process.hpp"
 #include "support.hpp"
 
 namespace codebreaker::lab {
 namespace {
 
-using Args = std::vector<std::string>;
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string readAll(std::FILE* file) {
-  std::string text;
-  std::rewind(file);
-  for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) text += static_cast<char>(c);
-  return text;
-}
-
-// Given as a child's standard input: none at all, the descriptor closed.
-constexpr const char* closedInput = "(closed)";
-
-// A child process with its output in files, or stdout to `stdoutPath` / stderr to
-// `stderrPath` when given.
-class Child {
- public:
-  Child(const char* binary, const Args& args, const char* stdoutPath = nullptr,
-        const char* stderrPath = nullptr, const char* stdinPath = nullptr) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, fileno(out_.get()), 1);
-    posix_spawn_file_actions_adddup2(&actions, fileno(err_.get()), 2);
-    if (stdoutPath != nullptr) {
-      posix_spawn_file_actions_addopen(&actions, 1, stdoutPath, O_WRONLY, 0);
-    }
-    if (stderrPath != nullptr) {
-      posix_spawn_file_actions_addopen(&actions, 2, stderrPath, O_RDWR | O_NOCTTY, 0);
-    }
-    if (stdinPath != nullptr && std::string_view(stdinPath) == closedInput) {
-      posix_spawn_file_actions_addclose(&actions, 0);
-    } else if (stdinPath != nullptr) {
-      posix_spawn_file_actions_addopen(&actions, 0, stdinPath, O_RDONLY, 0);
-    }
-    Args words = {binary};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    if (posix_spawn(&pid_, binary, &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-  }
-
-  [[nodiscard]] pid_t pid() const { return pid_; }
-
-  // Waits for the child; the status is its exit status, or -1 when it did not exit normally.
-  Result wait() {
-    Result result;
-    int status = 0;
-    if (pid_ > 0 && waitpid(pid_, &status, 0) == pid_ && WIFEXITED(status)) {
-      result.status = WEXITSTATUS(status);
-    }
-    result.out = readAll(out_.get());
-    result.err = readAll(err_.get());
-    return result;
-  }
-
- private:
-  File out_{std::tmpfile(), &std::fclose};
-  File err_{std::tmpfile(), &std::fclose};
-  pid_t pid_ = -1;
-};
-
-Result run(const char* binary, const Args& args, const char* stdoutPath = nullptr,
-           const char* stderrPath = nullptr) {
-  return Child(binary, args, stdoutPath, stderrPath).wait();
-}
-
-// A pseudo-terminal for a child's standard error, and what the child drew on it.
-class Terminal {
- public:
-  Terminal() {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) {
-      side_ = ptsname(master_);
-      // Held open so that the screen stays readable after the child has closed its side.
-      held_ = open(side_.c_str(), O_RDWR | O_NOCTTY);
-    }
-  }
-  Terminal(const Terminal&) = delete;
-  Terminal& operator=(const Terminal&) = delete;
-  ~Terminal() {
-    if (held_ >= 0) close(held_);
-    if (master_ >= 0) close(master_);
-  }
-
-  [[nodiscard]] bool ready() const { return held_ >= 0; }
-  [[nodiscard]] const char* side() const { return side_.c_str(); }
-  // Gives the terminal `columns` columns, as a resized window would.
-  void resize(unsigned short columns) const {
-    const winsize size{24, columns, 0, 0};
-    ioctl(master_, TIOCSWINSZ, &size);
-  }
-
-  // Everything drawn so far; with `awaited`, keeps reading until it shows (at most 20 s).
-  std::string screen(std::string_view awaited = {}) {
-    for (int waited = 0; waited < 200; ++waited) {
-      std::array<char, 4096> chunk{};
-      for (ssize_t n = read(master_, chunk.data(), chunk.size()); n > 0;
-           n = read(master_, chunk.data(), chunk.size())) {
-        screen_.append(chunk.data(), static_cast<std::size_t>(n));
-      }
-      if (screen_.find(awaited) != std::string::npos) break;
-      pollfd readable{master_, POLLIN, 0};
-      poll(&readable, 1, 100);
-    }
-    return screen_;
-  }
-
- private:
-  int master_ = -1;
-  int held_ = -1;
-  std::string side_;
-  std::string screen_;
-};
-
-Result lab(const Args& args, const char* stdoutPath = nullptr) {
-  return run(CODEBREAKER_LAB_BINARY, args, stdoutPath);
-}
+using process::Args;
+using process::Child;
+using process::closedInput;
+using process::File;
+using process::fileText;
+using process::isOneLine;
+using process::lab;
+using process::Result;
+using process::run;
+using process::ScratchDirectory;
+using process::Terminal;
 
 std::string seededTrace(unsigned seed) {
   auto state = std::make_unique<GameState>();
   return testing::captureTrace([&](TraceWriter& out) { playSeededGame(*state, seed, out); });
-}
-
-bool isOneLine(const std::string& text) {
-  return !text.empty() && text.find('\n') == text.size() - 1;
 }
 
 // Every usage error, CLI11's included, is one line in the lab's own form with nothing on
@@ -256,18 +132,70 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"tree"}, "tree: STRATEGY: missing; expected worst, size, parts, entropy or optimal"},
       {{"tree", "optimal", "--board", "5x8"},
        "tree: 5x8 has 32768 codes; the optimal search plays boards of at most 10000"},
-      {{"tree", "worst", "--max-guesses", "0"},
+      {{"tree", "optimal", "--max-guesses", "0"},
        "tree: --max-guesses: expected a whole number from 1 to 20, got \"0\""},
-      {{"tree", "worst", "--max-guesses", "21"},
+      {{"tree", "optimal", "--max-guesses", "21"},
        "tree: --max-guesses: expected a whole number from 1 to 20, got \"21\""},
       {{"compare", "--time-limit", "0"},
-       "compare: --time-limit: expected a number of seconds above 0, e.g. 30, got \"0\""},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \"0\""},
       {{"compare", "--time-limit", "0x10"},
-       "compare: --time-limit: expected a number of seconds above 0, e.g. 30, got \"0x10\""},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \"0x10\""},
       {{"compare", "--time-limit", "1e3"},
-       "compare: --time-limit: expected a number of seconds above 0, e.g. 30, got \"1e3\""},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \"1e3\""},
+      {{"compare", "--time-limit", "1000000001"},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \"1000000001\""},
+      {{"compare", "--time-limit", ".5"},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \".5\""},
+      {{"compare", "--time-limit", "5."},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \"5.\""},
+      {{"compare", "--time-limit", "0.0000001"},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \"0.0000001\""},
+      {{"compare", "--time-limit", "-5"},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \"-5\""},
+      {{"compare", "--time-limit", "1.5.2"},
+       "compare: --time-limit: expected a number of seconds from 0.001 to 1000000000, e.g. 30 or "
+       "2.5, got \"1.5.2\""},
+      // Options that would do nothing where they stand.
+      {{"tree", "worst", "--max-guesses", "3"},
+       "tree: --max-guesses applies only to the optimal strategy, not to worst"},
+      {{"tree", "size", "--board", "3x3", "--jobs", "2"},
+       "tree: --jobs applies only to the optimal strategy, not to size"},
+      {{"tree", "entropy", "--board", "2x3", "--html", "-", "--json"},
+       "tree: give --json or --html -, not both: each prints on standard output"},
+      {{"solve", "--board", "2x3", "--max-guesses", "3"},
+       "solve: --max-guesses applies only to the optimal strategy, not to entropy"},
+      {{"solve", "--time-limit", "5"},
+       "solve: --time-limit applies only to the optimal strategy, not to engine"},
+      {{"solve", "--strategy", "worst", "--seed", "2"},
+       "solve: --seed applies only to the engine and the random strategy, not to worst"},
+      {{"solve", "--tree", "/dev/null", "--time-limit", "5", "--max-guesses", "3"},
+       "solve: --max-guesses applies only to the optimal strategy's search, not to a tree read "
+       "from a file"},
+      {{"solve", "--tree", "/dev/null", "--seed", "5"},
+       "solve: --seed applies only to the engine and the random strategy, not to a tree read "
+       "from a file"},
+      {{"compare", "--max-guesses", "6"},
+       "compare: --max-guesses applies only to the optimal strategy, and optimal is left out on "
+       "boards of more than 1296 codes unless --time-limit gives it time"},
+      {{"compare", "--board", "5x8", "--time-limit", "5"},
+       "compare: --time-limit applies only to the optimal strategy, and optimal is left out: 5x8 "
+       "has 32768 codes; the optimal search plays boards of at most 10000"},
+      {{"compare", "--code", "1234", "--jobs", "2"},
+       "compare: --jobs applies only to the optimal strategy with --code, and optimal is left "
+       "out on boards of more than 1296 codes unless --time-limit gives it time"},
+      {{"show", "1", "--html", "-", "--color", "always"},
+       "show: --color applies only to the terminal view, which --html - leaves out"},
       {{"solve", "--tree", "/nonexistent/tree.json"},
        "solve: --tree: cannot read \"/nonexistent/tree.json\": No such file or directory"},
+      {{"solve", "--tree", "/"}, "solve: --tree: cannot read \"/\": Is a directory"},
       {{"solve", "--tree", "/dev/null", "--strategy", "worst"},
        "solve: give --strategy or --tree, not both"},
       {{"compare", "--code", "7890"}, "compare: --code: \"7890\": colours go from 1 to 8"},
@@ -285,9 +213,15 @@ TEST(LabCli, BadArgumentsGetOneLineInTheLabsOwnWordsAndExitTwo) {
       {{"compare", "--board", "4x1"},
        "compare: --board: expected PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6, got "
        "\"4x1\""},
-      {{"guess", "--board", "4X6"},
+      {{"guess", "--board", "4x06"},
        "guess: --board: expected PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6, got "
-       "\"4X6\""},
+       "\"4x06\""},
+      {{"solve", "--board", "04x6"},
+       "solve: --board: expected PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6, got "
+       "\"04x6\""},
+      {{"compare", "--board", "4x010"},
+       "compare: --board: expected PxC with 1 to 6 pegs and 2 to 10 colours, e.g. 4x6, got "
+       "\"4x010\""},
       {{"guess", "--board", "6x4", "--no-repeats"},
        "guess: --no-repeats: 6x4 has fewer colours than pegs, so every code would repeat one"},
       {{"compare", "--board", "6x10"},
@@ -434,38 +368,6 @@ TEST(LabCli, FailedWritesAreOneLineAndExitOne) {
   }
 }
 
-// Answers come from standard input; a transcript from a file echoes each answer after its
-// prompt, as a terminal would show it.
-// A scratch directory, removed with what is left in it.
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    std::string pattern = ::testing::TempDir() + "show-XXXXXX";
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ScratchDirectory(const ScratchDirectory&) = delete;
-  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-  ~ScratchDirectory() { std::filesystem::remove_all(path_); }
-
-  [[nodiscard]] std::string file(const std::string& name) const { return path_ + "/" + name; }
-  [[nodiscard]] std::vector<std::string> names() const {
-    std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-      found.push_back(entry.path().filename().string());
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-  }
-
- private:
-  std::string path_;
-};
-
-std::string fileText(const std::string& path) {
-  const File file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  return file ? readAll(file.get()) : std::string("(missing)");
-}
-
 // The page is written whole or not at all: into a temporary file renamed over the name given,
 // which a failure leaves untouched, with one line and exit status 1.
 TEST(LabCli, ShowWritesItsPageWholeOrNotAtAll) {
@@ -539,6 +441,8 @@ TEST(LabCli, ShowColoursTheTerminalOnly) {
   }
 }
 
+// Answers come from standard input; a transcript from a file echoes each answer after its
+// prompt, as a terminal would show it.
 TEST(LabCli, InteractiveCommandsReadStandardInputAndExitWithTheirEnd) {
   const struct {
     Args args;
