@@ -21,7 +21,7 @@ std::string treeFile(const Board& board, std::size_t indent) {
   const Codes codes(board);
   const codebreaker::lab::StrategyTree found =
       codebreaker::lab::strategyTree(codes, Strategy::entropy, 1, {});
-  const std::string compact =
+  std::string compact =
       codebreaker::lab::formatJson({"entropy", &codes, &found.tree, found.guesses, found.search});
   if (indent == 0) return compact;
   std::string spread;

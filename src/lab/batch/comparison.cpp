@@ -65,21 +65,20 @@ StrategyFigures strategyFigures(Strategy strategy, StrategyWorker& worker, unsig
   return figures;
 }
 
-// The optimal strategy's row, searched on every thread, or the note that says why there is
-// none within the limits.
-struct OptimalRow {
-  std::optional<StrategyFigures> figures;
-  std::string note;
-};
-
-OptimalRow optimalRow(const solver::Codes& codes, unsigned seed, const SearchLimits& limits) {
+// The optimal strategy's row, searched on every thread; without a strategy within the limits,
+// none, and a note that says so.
+std::optional<StrategyFigures> optimalRow(Comparison& comparison, const solver::Codes& codes,
+                                          const SearchLimits& limits) {
   const StrategyTree found =
-      strategyTreeWithProgress(codes, solver::Strategy::optimal, seed, limits);
-  if (found.tree.nodes.empty()) return {std::nullopt, searchText("optimal", *found.search)};
+      strategyTreeWithProgress(codes, solver::Strategy::optimal, comparison.seed, limits);
+  if (found.tree.nodes.empty()) {
+    comparison.notes.push_back(searchText("optimal", *found.search));
+    return std::nullopt;
+  }
   StrategyFigures figures{
       "optimal", compactCode(codes.colours(found.tree.nodes[0].guess)), {}, found.search};
   for (const std::int32_t guesses : found.guesses) figures.histogram.add(true, guesses);
-  return {std::move(figures), {}};
+  return figures;
 }
 
 }  // namespace
@@ -99,8 +98,8 @@ Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const Ru
   // its memory of solved sets is the largest block a comparison takes (a quarter of a GiB on
   // 4x8), and the allocator keeps address space for every thread that has run. Its row still
   // comes last.
-  const std::optional<OptimalRow> optimalFound =
-      optimal ? std::optional(optimalRow(codes, seed, *optimal)) : std::nullopt;
+  const std::optional<StrategyFigures> optimalFigures =
+      optimal ? optimalRow(comparison, codes, *optimal) : std::nullopt;
   const std::size_t first = comparison.figures.size();
   comparison.figures.resize(first + solver::strategies.size());
   const std::size_t rows = comparison.figures.size();
@@ -115,8 +114,7 @@ Comparison compareStrategies(const solver::Codes& codes, unsigned seed, const Ru
           strategyFigures(solver::strategies[row - first], workers[worker], seed);
     }
   });
-  if (optimalFound && optimalFound->figures) comparison.figures.push_back(*optimalFound->figures);
-  if (optimalFound && !optimalFound->figures) comparison.notes.push_back(optimalFound->note);
+  if (optimalFigures) comparison.figures.push_back(*optimalFigures);
   return comparison;
 }
 

@@ -1,5 +1,7 @@
 #include "lab/commands/shared_options.hpp"
 
+#include <algorithm>
+
 #include "game/glibc_rand.hpp"
 #include "game/seed.hpp"
 #include "lab/cli/instant.hpp"
@@ -102,10 +104,10 @@ Parsed<SearchLimits> SearchOptions::limits(std::size_t codes, unsigned jobs) con
 
 std::optional<std::string> inapplicable(std::initializer_list<const Given*> options,
                                         std::string_view tail) {
-  for (const Given* option : options) {
-    if (option->present()) return option->name() + " applies only to " + std::string(tail);
-  }
-  return std::nullopt;
+  const auto given =
+      std::find_if(options.begin(), options.end(), [](const Given* o) { return o->present(); });
+  if (given == options.end()) return std::nullopt;
+  return (*given)->name() + " applies only to " + std::string(tail);
 }
 
 const bool& jsonFlag(CommandWords& words) {

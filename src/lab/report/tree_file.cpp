@@ -104,6 +104,7 @@ class TreeEvents {
   bool number_float(double /*number*/, const std::string& text) {
     return value(Kind::number, text);
   }
+  // cppcheck-suppress constParameter ; the library's interface takes a mutable string
   bool string(std::string& text) { return value(Kind::text, text); }
   bool binary(json::binary_t& /*bytes*/) { return value(Kind::null, {}); }
   bool start_object(std::size_t /*elements*/) { return open(true); }
@@ -164,7 +165,7 @@ class TreeEvents {
   bool openWithin(Level& outer, Level& inner);
   bool close();
   bool value(Kind kind, const std::string& text);
-  bool fileValue(Level& level, Kind kind, const std::string& text);
+  bool fileValue(const Level& level, Kind kind, const std::string& text);
   bool nodeValue(Level& level, Kind kind, const std::string& text);
   bool answerValue(Level& level, Kind kind, const std::string& text);
   bool closeNode(Level& node);
@@ -213,27 +214,27 @@ bool TreeEvents::open(bool object) {
 
 // What an object or list opened inside `outer` is; false when it cannot stand there.
 bool TreeEvents::openWithin(Level& outer, Level& inner) {
-  const std::string& key = outer.key;
+  const std::string& field = outer.key;
   switch (outer.role) {
     case Role::file:
-      if (key != "tree") return true;
+      if (field != "tree") return true;
       if (!inner.object) return fail("\"tree\" is not an object");
       if (!startTree()) return false;
       inner.role = Role::node;
       inner.depth = 1;
       return true;
     case Role::node:
-      if (key == "answer") {
+      if (field == "answer") {
         if (!inner.object) return fail("\"answer\" is not an object");
         if (outer.depth == 1) return fail("the first guess has an \"answer\"");
         inner.role = Role::answer;
-      } else if (key == "children") {
+      } else if (field == "children") {
         if (inner.object) return fail("\"children\" is not a list");
         outer.children = true;
         if (!startNode(outer)) return false;
         inner.role = Role::children;
-      } else if (key == "guess" || key == "solved") {
-        return fail(quote(key) + " is not a code in quotes");
+      } else if (field == "guess" || field == "solved") {
+        return fail(quote(field) + " is not a code in quotes");
       }
       return true;
     case Role::children:
@@ -245,8 +246,8 @@ bool TreeEvents::openWithin(Level& outer, Level& inner) {
       }
       return true;
     case Role::answer:
-      if (key == "exact" || key == "colourOnly") {
-        return fail("an answer's " + quote(key) + " is not a whole number");
+      if (field == "exact" || field == "colourOnly") {
+        return fail("an answer's " + quote(field) + " is not a whole number");
       }
       return true;
     case Role::passed:
@@ -256,10 +257,8 @@ bool TreeEvents::openWithin(Level& outer, Level& inner) {
 }
 
 bool TreeEvents::startTree() {
-  if (treeSeen_) return fail("\"tree\" is given twice");
   treeSeen_ = true;
-  if (!board_ || !repeats_)
-    return fail("its \"board\" and \"repeats\" must come before its \"tree\"");
+  if (!board_ || !repeats_) return fail(R"(its "board" and "repeats" must come before its "tree")");
   board_->repeats = *repeats_;
   if ((!board_->repeats && board_->colours < board_->pegs) ||
       board_->codeCount() > solver::strategyCodeLimit) {
@@ -335,11 +334,12 @@ bool TreeEvents::closeNode(Level& node) {
   } else {
     if (!node.guess) return fail(root ? "the tree has no first guess" : "a branch has no guess");
     if (!node.children) return fail("a guess without \"children\"");
-    for (const Pending& below : node.branches) {
-      if (below.solved && *below.solved != *node.guess) {
-        return fail("the code solved under " + quote(compactCode(codes_->colours(*node.guess))) +
-                    " is " + quote(compactCode(codes_->colours(*below.solved))));
-      }
+    const auto elsewhere = std::find_if(
+        node.branches.begin(), node.branches.end(),
+        [&node](const Pending& below) { return below.solved && *below.solved != *node.guess; });
+    if (elsewhere != node.branches.end()) {
+      return fail("the code solved under " + quote(compactCode(codes_->colours(*node.guess))) +
+                  " is " + quote(compactCode(codes_->colours(*elsewhere->solved))));
     }
     tree_.nodes[*node.index] = {*node.guess, static_cast<std::uint32_t>(tree_.branches.size()),
                                 static_cast<std::uint32_t>(node.branches.size())};
@@ -382,38 +382,38 @@ bool TreeEvents::value(Kind kind, const std::string& text) {
   return true;
 }
 
-bool TreeEvents::fileValue(Level& level, Kind kind, const std::string& text) {
-  const std::string& key = level.key;
-  if (key == "command") {
+bool TreeEvents::fileValue(const Level& level, Kind kind, const std::string& text) {
+  const std::string& field = level.key;
+  if (field == "command") {
     if (kind != Kind::text || text != "tree") return fail("it has no tree");
     commandSeen_ = true;
-  } else if (key == "strategy") {
+  } else if (field == "strategy") {
     const auto strategy = kind == Kind::text ? solver::strategyNamed(text) : std::nullopt;
     if (!strategy || *strategy == solver::Strategy::random) {
       return fail("it names no strategy that tree writes: " + quote(text));
     }
     strategy_ = strategy;
-  } else if (key == "board") {
+  } else if (field == "board") {
     board_ = kind == Kind::text ? boardNamed(text) : std::nullopt;
     if (!board_) return fail("it names no board the strategies play: " + quote(text));
-  } else if (key == "repeats") {
+  } else if (field == "repeats") {
     if (kind != Kind::boolean) return fail("\"repeats\" is not true or false");
     repeats_ = text == "true";
-  } else if (key == "tree") {
+  } else if (field == "tree") {
     return fail("\"tree\" is not an object");
   }
   return true;
 }
 
 bool TreeEvents::nodeValue(Level& level, Kind kind, const std::string& text) {
-  const std::string& key = level.key;
-  if (key == "answer") return fail("\"answer\" is not an object");
-  if (key == "children") return fail("\"children\" is not a list");
-  if (key != "guess" && key != "solved") return true;
-  if (kind != Kind::text) return fail(quote(key) + " is not a code in quotes");
+  const std::string& field = level.key;
+  if (field == "answer") return fail("\"answer\" is not an object");
+  if (field == "children") return fail("\"children\" is not a list");
+  if (field != "guess" && field != "solved") return true;
+  if (kind != Kind::text) return fail(quote(field) + " is not a code in quotes");
   const auto index = code(text);
   if (!index) return false;
-  if (key == "guess") {
+  if (field == "guess") {
     level.guess = index;
     return startNode(level);
   }
@@ -424,16 +424,16 @@ bool TreeEvents::nodeValue(Level& level, Kind kind, const std::string& text) {
 }
 
 bool TreeEvents::answerValue(Level& level, Kind kind, const std::string& text) {
-  const std::string& key = level.key;
-  if (key != "exact" && key != "colourOnly") return true;
+  const std::string& field = level.key;
+  if (field != "exact" && field != "colourOnly") return true;
   const std::int32_t pegs = board_->pegs;
   std::int32_t count = -1;
   if (kind == Kind::whole && text.size() == 1) count = text[0] - '0';
   if (count < 0 || count > pegs) {
-    return fail("an answer's " + quote(key) + " is " + quote(text) +
+    return fail("an answer's " + quote(field) + " is " + quote(text) +
                 ", not a whole number from 0 to " + std::to_string(pegs));
   }
-  (key == "exact" ? level.exact : level.colourOnly) = count;
+  (field == "exact" ? level.exact : level.colourOnly) = count;
   return true;
 }
 

@@ -99,7 +99,7 @@ TEST(LabLimits, SolveSaysWhatNamedPipeItWaitsFor) {
 
 // `args` run by the lab with at most `kilobytes` of address space, as `ulimit -v` gives it.
 Result labWithin(long kilobytes, const Args& args, const char* stdinPath = nullptr) {
-  Args words = {"-c", "ulimit -v " + std::to_string(kilobytes) + " && exec \"$0\" \"$@\"",
+  Args words = {"-c", "ulimit -v " + std::to_string(kilobytes) + R"( && exec "$0" "$@")",
                 CODEBREAKER_LAB_BINARY};
   words.insert(words.end(), args.begin(), args.end());
   return Child("/bin/sh", words, nullptr, nullptr, stdinPath).wait();

@@ -120,15 +120,15 @@ TEST(TreeFile, RefusesWhatIsNotACompleteTreeOfABoardInOneLine) {
        },
        "an answer of 2 exact and 1 colour-only cannot be"},
       {"a count that would wrap", [&](json& f) { firstAnswer(f)["exact"] = 4294967296U; },
-       "an answer's \"exact\" is \"4294967296\", not a whole number from 0 to 3"},
+       R"(an answer's "exact" is "4294967296", not a whole number from 0 to 3)"},
       {"a count below zero", [&](json& f) { firstAnswer(f)["colourOnly"] = -1; },
-       "an answer's \"colourOnly\" is \"-1\", not a whole number from 0 to 3"},
+       R"(an answer's "colourOnly" is "-1", not a whole number from 0 to 3)"},
       {"half a count", [&](json& f) { firstAnswer(f)["exact"] = 0.5; },
-       "an answer's \"exact\" is \"0.5\", not a whole number from 0 to 3"},
+       R"(an answer's "exact" is "0.5", not a whole number from 0 to 3)"},
       {"a count past every integer", [&](json& f) { firstAnswer(f)["exact"] = 1e300; },
-       "an answer's \"exact\" is \"1e+300\", not a whole number from 0 to 3"},
+       R"(an answer's "exact" is "1e+300", not a whole number from 0 to 3)"},
       {"a count as text", [&](json& f) { firstAnswer(f)["exact"] = "1"; },
-       "an answer's \"exact\" is \"1\", not a whole number from 0 to 3"},
+       R"(an answer's "exact" is "1", not a whole number from 0 to 3)"},
       {"a count missing", [&](json& f) { firstAnswer(f).erase("colourOnly"); },
        "an answer without \"colourOnly\""},
       {"a lost branch", [](json& f) { f["tree"]["children"].erase(0); },
@@ -138,7 +138,7 @@ TEST(TreeFile, RefusesWhatIsNotACompleteTreeOfABoardInOneLine) {
          json& solved = f["tree"]["children"].back();
          solved["solved"] = "222";
        },
-       "the code solved under \"112\" is \"222\""},
+       R"(the code solved under "112" is "222")"},
       {"a code solved under an answer that is not every peg",
        [](json& f) {
          json& solved = f["tree"]["children"].back();
@@ -172,7 +172,7 @@ TEST(TreeFile, RefusesTheTextAroundAndInsideItsValues) {
     std::string text;
     std::string error;
   } cases[] = {
-      {"a key given twice", replaced("\"board\"", "\"board\":\"3x3\",\"board\""),
+      {"a key given twice", replaced(R"("board")", R"("board":"3x3","board")"),
        "\"board\" is given twice in one object"},
       {"a trailing NUL", written + std::string(1, '\0'), "it holds a NUL byte"},
       {"text after the JSON", written + "{}",
@@ -183,14 +183,14 @@ TEST(TreeFile, RefusesTheTextAroundAndInsideItsValues) {
        replaced("\"exact\":0", "\"exact\":" + std::string(100000, '1')),
        "its JSON is broken (number overflow parsing '" + std::string(135, '1') + "...)"},
       {"a number of 23 digits", replaced("\"exact\":0", "\"exact\":12345678901234567890123"),
-       "an answer's \"exact\" is \"12345678901234567890123\", not a whole number from 0 to 3"},
-      {"the tree before its board", replaced("\"board\"", "\"tree\":{},\"board\""),
-       "its \"board\" and \"repeats\" must come before its \"tree\""},
+       R"(an answer's "exact" is "12345678901234567890123", not a whole number from 0 to 3)"},
+      {"the tree before its board", replaced(R"("board")", R"("tree":{},"board")"),
+       R"(its "board" and "repeats" must come before its "tree")"},
       {"a control byte in a string", replaced("\"worst\"", "\"wo\x1brst\""),
        "its JSON is broken (parse error at line 1, column 33: syntax error while parsing value - "
        "invalid string: control character U+001B (ESC) must be escaped to \\\\u001B; last read: "
        "'\"wo<U...)"},
-      {"an unterminated string of 100,000 bytes", "{\"command\":\"" + std::string(100000, 'x'),
+      {"an unterminated string of 100,000 bytes", R"({"command":")" + std::string(100000, 'x'),
        "its JSON is broken (parse error at line 1, column 100013: syntax error while parsing "
        "value - invalid string: missing closing quote; last read: '\"" +
            std::string(35, 'x') + "...)"},
