@@ -47,7 +47,7 @@ class Command {
   CommandWords words_;
 
  private:
-  std::string doing_ = "read its words";
+  std::string doing_ = "run";
 };
 
 }  // namespace codebreaker::lab

@@ -4,6 +4,7 @@
 #include "lab/commands/commands.hpp"
 #include "lab/commands/shared_options.hpp"
 #include "lab/sessions/guess_session.hpp"
+#include "lab/text/code_text.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -21,6 +22,7 @@ class Guess final : public Command {
     if (refused(board)) return exitUsage;
     const auto seed = seed_.valueOrNow();
     if (refused(seed)) return exitUsage;
+    nowDoing("play on " + boardWords(*board.value));
     GuessSession session(*board.value, *seed.value, hints_);
     return converse(session, stdin, stdout, !stdinIsTerminal());
   }

@@ -36,6 +36,7 @@ class Stats final : public Command {
     const RunPlan plan = JobsOption::plan(*threads.value);
     const std::int64_t first = seconds.value->first;
     const auto games = static_cast<std::uint64_t>(seconds.value->count);
+    nowDoing("play the games of " + std::to_string(games) + " seconds");
     return playAndReport(RunKind::stats, first, games, json_,
                          [&](const ProgressFn& progress, RunReport& findings) {
                            const StatsResult stats = runStats(first, games, plan, progress);

@@ -21,6 +21,7 @@ class Sweep final : public Command {
     if (refused(choice)) return exitUsage;
     const unsigned seed = choice.value->seed;
     const RunPlan plan = JobsOption::plan(choice.value->threads);
+    nowDoing("play every code under seed " + std::to_string(seed));
     return playAndReport(RunKind::sweep, seed, solver::engineBoard.codeCount(), options_.json(),
                          [&](const ProgressFn& progress, RunReport& findings) {
                            const SweepResult sweep = runSweep(seed, plan, progress);
