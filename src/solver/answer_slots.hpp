@@ -21,6 +21,14 @@ constexpr AnswerSlot slotOf(const Answer& answer, std::int32_t pegs) {
   return static_cast<AnswerSlot>(e * (pegs + 1) - e * (e - 1) / 2 + answer.colourOnly);
 }
 
+// Whether some guess and code of `pegs` pegs get `answer`: hits that are not negative, add up
+// to at most the pegs, and are not pegs - 1 exact with 1 colour-only (the last peg would be
+// exact too).
+constexpr bool possibleAnswer(const Answer& answer, std::int32_t pegs) {
+  return answer.exact >= 0 && answer.colourOnly >= 0 && answer.exact + answer.colourOnly <= pegs &&
+         !(answer.exact == pegs - 1 && answer.colourOnly == 1);
+}
+
 // The answer of every peg exact, which ends a game.
 constexpr AnswerSlot solvedSlot(std::int32_t pegs) { return slotOf({pegs, 0}, pegs); }
 

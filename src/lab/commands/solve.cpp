@@ -135,7 +135,9 @@ class Solve final : public Command {
     if (!file.value) return {std::nullopt, cannotRead + file.error};
     nowDoing("read " + quote(path));
     auto read = readTree(**file.value);
-    if (!(*file.value)->failure().empty()) return {std::nullopt, cannotRead + read.error};
+    if (const std::string& failure = (*file.value)->failure(); !failure.empty()) {
+      return {std::nullopt, cannotRead + failure};
+    }
     if (!read.value) return {std::nullopt, tree_.name() + ": " + quote(path) + " is " + read.error};
     const solver::Board& own = read.value->board;
     if (board_.given() && own != board) {

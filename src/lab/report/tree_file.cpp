@@ -12,6 +12,7 @@
 
 #include "lab/text/code_text.hpp"
 #include "lab/text/quote.hpp"
+#include "solver/answer_slots.hpp"
 #include "solver/codes.hpp"
 #include "solver/decision_tree_check.hpp"
 
@@ -299,9 +300,7 @@ bool TreeEvents::close() {
       }
       const solver::Answer answer{*level.exact, *level.colourOnly};
       const std::int32_t pegs = board_->pegs;
-      // Of all the pegs, one cannot be placed wrong alone: pegs - 1 exact leave no colour-only.
-      if (answer.exact + answer.colourOnly > pegs ||
-          (answer.exact == pegs - 1 && answer.colourOnly == 1)) {
+      if (!solver::possibleAnswer(answer, pegs)) {
         return fail("an answer of " + std::to_string(answer.exact) + " exact and " +
                     std::to_string(answer.colourOnly) + " colour-only cannot be");
       }

@@ -10,6 +10,7 @@
 
 #include "lab/text/code_text.hpp"
 #include "lab/text/quote.hpp"
+#include "solver/answer_slots.hpp"
 
 namespace codebreaker::lab {
 namespace {
@@ -126,11 +127,12 @@ Parsed<solver::Answer> answerOfHits(const Hits& hits, std::int32_t pegs) {
                           " colour-only make more than the " + std::to_string(pegs) +
                           (pegs == 1 ? " peg" : " pegs") + " of a code");
   }
-  if (exact == pegs - 1 && colourOnly == 1) {
+  const Answer answer{static_cast<std::int32_t>(exact), static_cast<std::int32_t>(colourOnly)};
+  if (!solver::possibleAnswer(answer, pegs)) {
     return refuse<Answer>(std::to_string(pegs - 1) + " exact and 1 colour-only cannot be: the " +
                           ordinal(pegs) + " peg would be exact too");
   }
-  return {Answer{static_cast<std::int32_t>(exact), static_cast<std::int32_t>(colourOnly)}, {}};
+  return {answer, {}};
 }
 
 }  // namespace
